@@ -1,0 +1,187 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/workspace.h"
+
+#include <algorithm>
+#include <functional>
+
+#include "game/config_settings.h"
+#include "game/draw_csv.h"
+#include "game/game_texts.h"
+#include "shell/data_folder.h"
+#include "shell/error.h"
+#include "shell/file_io.h"
+#include "shell/messages.h"
+
+namespace pentad {
+
+Workspace::Workspace(Shell& shell, std::string folder)
+    : m_shell(shell),
+      m_folder(std::move(folder)),
+      m_ini(filePath(std::string(kBaseName) + ".ini")),
+      m_frm(filePath(std::string(kBaseName) + ".frm")) {
+    m_form.load(m_frm);
+    BusyScope busy(m_shell);
+    StatusTextScope status(m_shell, texts::kStatusLoadingConfig);
+    m_shell.guard(texts::kErrorReadConfig, [&] { m_config = loadConfigData(m_ini); });
+}
+
+std::string Workspace::filePath(const std::string& name) const {
+    return joinPath(m_folder, name);
+}
+
+void Workspace::setViewOption(const char* key, bool value) {
+    m_shell.guard(texts::kErrorWriteConfig, [&] { m_frm.writeBool(kMainFormSection, key, value); });
+    m_changes |= kChangeSettings;
+}
+
+void Workspace::setViewOption(const char* key, int value) {
+    m_shell.guard(texts::kErrorWriteConfig, [&] { m_frm.writeInt(kMainFormSection, key, value); });
+    m_changes |= kChangeSettings;
+}
+
+bool Workspace::loadArchive() {
+    std::string path = filePath(kArchiveFileName);
+    if (!fileExists(path)) {
+        return true;
+    }
+    OperationScope op(m_shell, texts::kStatusLoadingDraws);
+    std::string failure = m_archive.load(path);
+    m_changes |= kChangeDraws | kChangeOffset;
+    if (!failure.empty()) {
+        m_shell.error(format(texts::kErrorReadDraws, failure));
+        return false;
+    }
+    return true;
+}
+
+bool Workspace::saveArchive() {
+    OperationScope op(m_shell, texts::kStatusSavingDraws);
+    m_changes |= kChangeDraws | kChangeOffset;
+    return m_shell.guard(texts::kErrorWriteDraws,
+                         [&] { m_archive.save(filePath(kArchiveFileName)); });
+}
+
+TDrawRec Workspace::newDrawTemplate() const {
+    TDrawRec r;
+    r.Number = m_archive.nextDrawNumber(0);
+    return r;
+}
+
+bool Workspace::addDraw(const TDrawRec& draw) {
+    m_archive.append(draw);
+    m_archive.setOffset(m_archive.offset());
+    bool ok = saveArchive();
+    refreshViews();
+    return ok;
+}
+
+bool Workspace::editDraw(int row, const TDrawRec& draw) {
+    if (!m_archive.validRow(row)) {
+        return false;
+    }
+    m_archive.replaceAt(m_archive.indexOfRow(row), draw);
+    bool ok = saveArchive();
+    refreshViews();
+    return ok;
+}
+
+bool Workspace::deleteDrawRows(std::vector<int> rows, bool confirmed) {
+    rows.erase(std::remove_if(rows.begin(), rows.end(),
+                              [&](int r) { return !m_archive.validRow(r); }),
+               rows.end());
+    std::sort(rows.begin(), rows.end(), std::greater<>());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.empty()) {
+        return false;
+    }
+    if (!confirmed && !m_shell.confirmDelete(static_cast<int>(rows.size()))) {
+        return false;
+    }
+    {
+        OperationScope op(m_shell, texts::kStatusDeletingDraws);
+        // Rows are visited from the oldest up; deleting an older record never
+        // moves the rows still to visit, so the numbers can be taken first.
+        std::vector<int> numbers;
+        for (int r : rows) {
+            numbers.push_back(m_archive.atRow(r).Number);
+        }
+        bool ok = m_shell.guard(texts::kErrorWriteDraws, [&] {
+            for (int n : numbers) {
+                int index = m_archive.findByNumber(n);
+                if (index >= 0) {
+                    m_archive.deleteAt(index);
+                }
+            }
+        });
+        m_changes |= kChangeDraws | kChangeOffset;
+        if (!ok) {
+            return false;
+        }
+    }
+    bool saved = saveArchive();
+    refreshViews();
+    return saved;
+}
+
+void Workspace::setOffset(int k) {
+    if (k == m_archive.offset()) {
+        return;
+    }
+    m_archive.setOffset(k);
+    m_changes |= kChangeOffset;
+    refreshViews();
+}
+
+bool Workspace::exportDraws(const std::string& path) {
+    OperationScope op(m_shell, format(texts::kStatusExportDraws, path));
+    return m_shell.guard(texts::kErrorExportDraws,
+                         [&] { writeFileAtomic(path, exportDrawsText(m_archive.draws())); });
+}
+
+int Workspace::importDraws(const std::string& path) {
+    OperationScope op(m_shell, format(texts::kStatusImportDraws, path));
+    int added = -1;
+    std::string bytes;
+    if (!m_shell.guard(texts::kErrorImportDraws, [&] { bytes = readFileBytes(path); })) {
+        return -1;
+    }
+    DrawArchive updated = m_archive;
+    added = importDrawsText(updated, bytes);
+    if (added == 0) {
+        return 0;
+    }
+    // The archive in memory changes only once the file holds the new draws.
+    OperationScope save(m_shell, texts::kStatusSavingDraws);
+    if (!m_shell.guard(texts::kErrorWriteDraws,
+                       [&] { updated.save(filePath(kArchiveFileName)); })) {
+        return -1;
+    }
+    m_archive = std::move(updated);
+    m_changes |= kChangeDraws | kChangeOffset;
+    refreshViews();
+    return added;
+}
+
+DrawInfo Workspace::drawInfo(int row) {
+    DrawInfo info;
+    if (!m_archive.validRow(row)) {
+        return info;
+    }
+    BusyScope busy(m_shell);
+    const TDrawRec& d = m_archive.atRow(row);
+    info.properties.emplace_back(texts::kDrawInfoNumber, std::to_string(d.Number));
+    info.properties.emplace_back(texts::kDrawInfoDate, d.dateText());
+    info.columns = std::clamp(m_config.MatrixCols, 1, 10);
+    for (auto& r : info.cells) {
+        r.assign(static_cast<size_t>(info.columns), -1);
+    }
+    for (int p = 0; p < kPositions && p < info.columns; ++p) {
+        int digit = d.Digits[static_cast<size_t>(p)];
+        if (digit <= 9) {
+            info.cells[static_cast<size_t>(digit)][static_cast<size_t>(p)] = digit;
+        }
+    }
+    return info;
+}
+
+}  // namespace pentad

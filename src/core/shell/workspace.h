@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The workspace owns everything the program holds for a whole run: the data
+// folder and its configuration files, the game settings, the draw archive
+// with its analysis offset. Commands of the desktop program and of the
+// command-line tool are operations here, framed by the busy state, the status
+// line and the error boxes of the Shell.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "game/draw_archive.h"
+#include "game/records.h"
+#include "shell/ini_file.h"
+#include "shell/shell.h"
+#include "shell/view_state.h"
+
+namespace pentad {
+
+// What a command changed, so views know what to redraw.
+enum Change : unsigned {
+    kChangeNone = 0,
+    kChangeDraws = 1u << 0,    // rows of the draw list
+    kChangeOffset = 1u << 1,   // analysis offset and the highlighted row
+    kChangeViews = 1u << 2,    // everything computed from the archive
+    kChangeSettings = 1u << 3  // view options or game settings
+};
+
+// What the draw information window shows.
+struct DrawInfo {
+    std::vector<std::pair<std::string, std::string>> properties;
+    int columns = 0;  // MatrixCols
+    // cells[row][column]: the digit shown there, or -1 for an empty cell
+    std::array<std::vector<int>, 10> cells;
+};
+
+class Workspace {
+public:
+    // Opens the configuration files of `folder`; reads settings with their
+    // defaults (configuration errors are shown and start goes on).
+    Workspace(Shell& shell, std::string folder);
+
+    Shell& shell() { return m_shell; }
+    const std::string& folder() const { return m_folder; }
+    std::string filePath(const std::string& name) const;
+
+    IniFile& ini() { return m_ini; }
+    IniFile& frm() { return m_frm; }
+    MainFormSettings& form() { return m_form; }
+    const MainFormSettings& form() const { return m_form; }
+    const TConfigData& config() const { return m_config; }
+
+    // Writes a boolean view option of the main window to "Pentad.frm" at once.
+    void setViewOption(const char* key, bool value);
+    void setViewOption(const char* key, int value);
+
+    // ---- draw archive ----
+    const DrawArchive& archive() const { return m_archive; }
+
+    // Loads "Pentad.ldr": busy, status "Загрузка файла тиражей...", error box
+    // "Ошибка чтения файла тиражей!" keeping the whole records read. Returns
+    // false when the file was damaged or unreadable.
+    bool loadArchive();
+    // Writes "Pentad.ldr"; error box "Ошибка записи в файл тиражей!". Returns
+    // false on failure.
+    bool saveArchive();
+
+    // The record the add command proposes: all zero, number = next draw
+    // number at row 0 (1 for an empty archive).
+    TDrawRec newDrawTemplate() const;
+    // Appends the draw (no check of its number), saves, refreshes.
+    bool addDraw(const TDrawRec& draw);
+    // Replaces the draw of list row `row`, saves, refreshes.
+    bool editDraw(int row, const TDrawRec& draw);
+    // Deletes the draws of the selected list rows after confirmation; false
+    // when the user declined or saving failed.
+    bool deleteDrawRows(std::vector<int> rows, bool confirmed = false);
+
+    void setOffset(int k);
+    int offset() const { return m_archive.offset(); }
+
+    // Import/export of draw CSV files; false on failure (shown as error box).
+    bool exportDraws(const std::string& path);
+    // Returns the number of draws added, or -1 on failure.
+    int importDraws(const std::string& path);
+
+    // Draw information of list row `row`.
+    DrawInfo drawInfo(int row);
+
+    // Bits of Change set since the last call.
+    unsigned takeChanges() {
+        unsigned c = m_changes;
+        m_changes = kChangeNone;
+        return c;
+    }
+
+private:
+    void refreshViews() { m_changes |= kChangeViews; }
+
+    Shell& m_shell;
+    std::string m_folder;
+    IniFile m_ini;
+    IniFile m_frm;
+    MainFormSettings m_form;
+    TConfigData m_config;
+    DrawArchive m_archive;
+    unsigned m_changes = kChangeNone;
+};
+
+}  // namespace pentad

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/workspace.h"
+
+#include <gtest/gtest.h>
+
+#include "support/scripted_user_interface.h"
+#include "support/temp_dir.h"
+
+namespace pentad {
+namespace {
+
+using test::drawBytes;
+using test::ScriptedUserInterface;
+using test::TempDir;
+
+class WorkspaceTest : public ::testing::Test {
+protected:
+    void writeArchive(const std::vector<int>& numbers) {
+        std::string bytes;
+        for (int n : numbers) {
+            bytes += drawBytes(n, {n % 10, 1, 2, 3, 4}, "01/31/2024 E");
+        }
+        dir.write("Pentad.ldr", bytes);
+    }
+
+    TempDir dir;
+    ScriptedUserInterface ui;
+    Shell shell{ui};
+};
+
+TEST_F(WorkspaceTest, LoadingADamagedArchiveReportsAndKeepsWholeRecords) {
+    writeArchive({1, 2});
+    dir.write("Pentad.ldr", dir.read("Pentad.ldr") + "xyz");
+    Workspace ws(shell, dir.path());
+    EXPECT_FALSE(ws.loadArchive());
+    EXPECT_EQ(ws.archive().count(), 2);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text.rfind("Ошибка чтения файла тиражей!\r\r", 0), 0u);
+    EXPECT_TRUE(shell.isIdle());
+    EXPECT_EQ(shell.status(), "");
+}
+
+TEST_F(WorkspaceTest, AddEditAndDeleteRewriteTheArchiveFile) {
+    writeArchive({9122, 9123});
+    Workspace ws(shell, dir.path());
+    ASSERT_TRUE(ws.loadArchive());
+
+    TDrawRec rec = ws.newDrawTemplate();
+    EXPECT_EQ(rec.Number, 9124);
+    rec.Digits = {5, 2, 3, 9, 1};
+    rec.setDateText("02/01/2024 M");
+    ASSERT_TRUE(ws.addDraw(rec));
+    EXPECT_EQ(dir.read("Pentad.ldr").size(), 72u);
+    EXPECT_EQ(dir.read("Pentad.ldr").substr(48), drawBytes(9124, {5, 2, 3, 9, 1}, "02/01/2024 M"));
+
+    rec.Digits = {0, 0, 0, 0, 7};
+    ASSERT_TRUE(ws.editDraw(0, rec));
+    EXPECT_EQ(dir.read("Pentad.ldr").substr(48), drawBytes(9124, {0, 0, 0, 0, 7}, "02/01/2024 M"));
+
+    // Declined confirmation keeps everything.
+    EXPECT_FALSE(ws.deleteDrawRows({0, 2}));
+    EXPECT_EQ(ws.archive().count(), 3);
+    ui.answerNext(true);
+    ASSERT_TRUE(ws.deleteDrawRows({0, 2}));
+    EXPECT_EQ(ui.questions.back().text,
+              "Удалить все выделенные записи (всего будет удалено 2 записи(ей))?");
+    EXPECT_EQ(dir.read("Pentad.ldr"), drawBytes(9123, {3, 1, 2, 3, 4}, "01/31/2024 E"));
+    EXPECT_NE(ws.takeChanges() & kChangeDraws, 0u);
+}
+
+TEST_F(WorkspaceTest, DeletingTwoRowsWithTheSameNumberRemovesBoth) {
+    writeArchive({1, 5, 5, 6});
+    Workspace ws(shell, dir.path());
+    ws.loadArchive();
+    ui.answerNext(true);
+    ASSERT_TRUE(ws.deleteDrawRows({1, 2}));
+    ASSERT_EQ(ws.archive().count(), 2);
+    EXPECT_EQ(ws.archive().draws()[0].Number, 1);
+    EXPECT_EQ(ws.archive().draws()[1].Number, 6);
+}
+
+TEST_F(WorkspaceTest, FailedImportLeavesTheArchiveAsItWas) {
+    writeArchive({1});
+    std::string before = dir.read("Pentad.ldr");
+    Workspace ws(shell, dir.path());
+    ws.loadArchive();
+    EXPECT_EQ(ws.importDraws(dir.file("missing.csv")), -1);
+    EXPECT_TRUE(ui.hasError());
+    EXPECT_EQ(ws.archive().count(), 1);
+    EXPECT_EQ(dir.read("Pentad.ldr"), before);
+
+    dir.write("in.csv", "2;\"x\";1;2;3;4;5\r\n");
+    EXPECT_EQ(ws.importDraws(dir.file("in.csv")), 1);
+    EXPECT_EQ(dir.read("Pentad.ldr").size(), 48u);
+}
+
+TEST_F(WorkspaceTest, OffsetChangesTheStatusPanels) {
+    writeArchive({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    Workspace ws(shell, dir.path());
+    ws.loadArchive();
+    ws.setOffset(2);
+    EXPECT_EQ(ws.archive().statusTexts()[1], "Следующий тираж: 9");
+    EXPECT_NE(ws.takeChanges() & kChangeOffset, 0u);
+    ws.setOffset(2);
+    EXPECT_EQ(ws.takeChanges(), 0u);
+}
+
+TEST_F(WorkspaceTest, DrawInformationListsNumberDateAndGrid) {
+    writeArchive({3});
+    Workspace ws(shell, dir.path());
+    ws.loadArchive();
+    DrawInfo info = ws.drawInfo(0);
+    ASSERT_EQ(info.properties.size(), 2u);
+    EXPECT_EQ(info.properties[0], (std::pair<std::string, std::string>{"Номер тиража:", "3"}));
+    EXPECT_EQ(info.properties[1].second, "01/31/2024 E");
+    EXPECT_EQ(info.columns, 3);
+    EXPECT_EQ(info.cells[3][0], 3);  // position 1 holds digit 3
+    EXPECT_EQ(info.cells[1][1], 1);
+    EXPECT_EQ(info.cells[0][0], -1);
+}
+
+}  // namespace
+}  // namespace pentad

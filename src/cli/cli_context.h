@@ -48,5 +48,7 @@ private:
 };
 
 void addDrawsCommand(CLI::App& app, CliContext& ctx);
+void addCombsCommand(CLI::App& app, CliContext& ctx);
+void addStatsCommands(CLI::App& app, CliContext& ctx);
 
 }  // namespace pentad::cli

@@ -46,6 +46,8 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     app.add_option("--dir", ctx.dir, "Data folder (default: $PENTAD_DIR or the program's folder)");
     addDrawsCommand(app, ctx);
+    addCombsCommand(app, ctx);
+    addStatsCommands(app, ctx);
 
     try {
         app.parse(argc, argv);

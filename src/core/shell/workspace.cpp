@@ -10,6 +10,7 @@
 #include "shell/data_folder.h"
 #include "shell/error.h"
 #include "shell/file_io.h"
+#include "shell/help_file.h"
 #include "shell/messages.h"
 
 namespace pentad {
@@ -18,11 +19,30 @@ Workspace::Workspace(Shell& shell, std::string folder)
     : m_shell(shell),
       m_folder(std::move(folder)),
       m_ini(filePath(std::string(kBaseName) + ".ini")),
-      m_frm(filePath(std::string(kBaseName) + ".frm")) {
+      m_frm(filePath(std::string(kBaseName) + ".frm")),
+      m_stats(m_archive.draws()),
+      m_prefetchs(m_shell, m_folder) {
     m_form.load(m_frm);
-    BusyScope busy(m_shell);
-    StatusTextScope status(m_shell, texts::kStatusLoadingConfig);
-    m_shell.guard(texts::kErrorReadConfig, [&] { m_config = loadConfigData(m_ini); });
+    {
+        BusyScope busy(m_shell);
+        StatusTextScope status(m_shell, texts::kStatusLoadingConfig);
+        m_shell.guard(texts::kErrorReadConfig, [&] {
+            m_stats.LoadSettings(m_ini);
+            m_stats.LoadShredding(m_ini);
+        });
+    }
+    m_stats.HelpFile = locateHelpFile(programFolder(), m_stats.Language);
+    m_stats.Fill();
+    m_stats.LoadFavourites(m_shell, favouritesPath(), true);
+}
+
+std::string Workspace::favouritesPath() const {
+    return filePath(std::string(kBaseName) + ".flt");
+}
+
+void Workspace::rebuildMethodList() {
+    m_stats.Rebuild(m_shell, favouritesPath());
+    m_changes |= kChangeSettings;
 }
 
 std::string Workspace::filePath(const std::string& name) const {
@@ -171,7 +191,7 @@ DrawInfo Workspace::drawInfo(int row) {
     const TDrawRec& d = m_archive.atRow(row);
     info.properties.emplace_back(texts::kDrawInfoNumber, std::to_string(d.Number));
     info.properties.emplace_back(texts::kDrawInfoDate, d.dateText());
-    info.columns = std::clamp(m_config.MatrixCols, 1, 10);
+    info.columns = std::clamp(m_stats.config.MatrixCols, 1, 10);
     for (auto& r : info.cells) {
         r.assign(static_cast<size_t>(info.columns), -1);
     }

@@ -18,6 +18,8 @@
 #include "shell/ini_file.h"
 #include "shell/shell.h"
 #include "shell/view_state.h"
+#include "stats/prefetch.h"
+#include "stats/stat_list.h"
 
 namespace pentad {
 
@@ -52,7 +54,15 @@ public:
     IniFile& frm() { return m_frm; }
     MainFormSettings& form() { return m_form; }
     const MainFormSettings& form() const { return m_form; }
-    const TConfigData& config() const { return m_config; }
+    const TConfigData& config() const { return m_stats.config; }
+
+    // ---- statistics ----
+    TStatList& stats() { return m_stats; }
+    const TStatList& stats() const { return m_stats; }
+    PrefetchStore& prefetchs() { return m_prefetchs; }
+    std::string favouritesPath() const;
+    // Rebuilds the method list keeping favourites and own captions.
+    void rebuildMethodList();
 
     // Writes a boolean view option of the main window to "Pentad.frm" at once.
     void setViewOption(const char* key, bool value);
@@ -106,8 +116,9 @@ private:
     IniFile m_ini;
     IniFile m_frm;
     MainFormSettings m_form;
-    TConfigData m_config;
     DrawArchive m_archive;
+    TStatList m_stats;
+    PrefetchStore m_prefetchs;
     unsigned m_changes = kChangeNone;
 };
 

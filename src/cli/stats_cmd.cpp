@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// pentad-cli methods, stats and prefetch: the method list, one statistics
+// table, and the prefetch files of the full set of combinations.
+#include <bitset>
+
+#include "cli_context.h"
+#include "shell/error.h"
+#include "shell/text_utils.h"
+#include "stats/prefetch.h"
+#include "stats/stat_table.h"
+#include "stats/stat_texts.h"
+
+namespace pentad::cli {
+namespace {
+
+int requireMethod(const TStatList& list, const std::string& code) {
+    int entry = list.IndexOfCode(code);
+    if (entry < 0) {
+        throw Error(format(texts::kUnknownMethod, code));
+    }
+    return entry;
+}
+
+std::bitset<13> parseGroups(const std::string& text) {
+    std::bitset<13> groups;
+    for (const std::string& word : splitAny(text, ",")) {
+        std::string w = trim(word);
+        if (w.empty()) {
+            continue;
+        }
+        bool found = false;
+        for (int g = 0; g < kGroupCount; ++g) {
+            if (w == groupCode(g)) {
+                groups.set(static_cast<size_t>(g));
+                found = true;
+            }
+        }
+        if (!found) {
+            throw UsageError("--groups: unknown group \"" + w + "\"");
+        }
+    }
+    return groups;
+}
+
+}  // namespace
+
+void addStatsCommands(CLI::App& app, CliContext& ctx) {
+    auto* methods = app.add_subcommand("methods", "The method list: code, group, flags, caption");
+    methods->callback([&ctx] {
+        ctx.action = [&ctx] {
+            const TStatList& list = ctx.workspace().stats();
+            std::string out;
+            for (int i = 0; i < list.Count(); ++i) {
+                const TStatMethod& m = list.Item(i);
+                out += m.Code() + "\t" + groupCode(m.Class->group) + "\t" +
+                       flagLetters(m.Class->flags()) + "\t" + m.DisplayCaption() + "\n";
+            }
+            CliContext::print(out);
+            return 0;
+        };
+    });
+
+    struct StatsOptions {
+        std::string method;
+        int length = 1000;
+        int offset = 0;
+        bool sorted = false;
+        bool norm = false;
+    };
+    auto opts = std::make_shared<StatsOptions>();
+    auto* stats = app.add_subcommand("stats", "Compute one statistics table");
+    stats->add_option("--method", opts->method, "Method code (see \"methods\")")->required();
+    stats->add_option("--len", opts->length, "Number of draws in the window (default 1000)")
+        ->check(CLI::Range(1, 2147483647));
+    stats->add_option("--offset", opts->offset, "Newest draws left out of the analysis")
+        ->check(CLI::NonNegativeNumber);
+    stats->add_flag("--sorted", opts->sorted, "Value the digits of each draw in ascending order");
+    stats->add_flag("--norm", opts->norm, "Compare with the full set (prefetch file)");
+    stats->callback([&ctx, opts] {
+        ctx.action = [&ctx, opts] {
+            Workspace& ws = ctx.workspace();
+            int entry = requireMethod(ws.stats(), opts->method);
+            ctx.loadArchive();
+            ws.setOffset(opts->offset);
+            std::optional<PrefetchData> prefetch;
+            if (opts->norm) {
+                prefetch = ws.prefetchs().open(ws.stats(), entry);
+            }
+            StatComputation c =
+                computeStatistic(ws.stats(), entry, ws.archive(), opts->length, opts->sorted,
+                                 prefetch ? &*prefetch : nullptr, false, false);
+            std::string out;
+            for (int col = 0; col < kStatColumns; ++col) {
+                out += col > 0 ? "\t" : "";
+                out += texts::kColumnCaptions[col];
+            }
+            out += "\n";
+            CdlWeights w = ws.stats().weights();
+            for (size_t i = 0; i < c.rows.size(); ++i) {
+                auto cells = statCells(c, i, w);
+                for (int col = 0; col < kStatColumns; ++col) {
+                    out += col > 0 ? "\t" : "";
+                    out += cells[static_cast<size_t>(col)];
+                }
+                out += "\n";
+            }
+            CliContext::print(out);
+            return 0;
+        };
+    });
+
+    struct PrefetchOptions {
+        bool missing = false;
+        bool all = false;
+        std::string groups;
+    };
+    auto popts = std::make_shared<PrefetchOptions>();
+    auto* prefetch = app.add_subcommand("prefetch", "Build the prefetch files of the full set");
+    auto* missing = prefetch->add_flag("--missing", popts->missing, "Build missing files only");
+    auto* all = prefetch->add_flag("--all", popts->all, "Rebuild every file");
+    missing->excludes(all);
+    prefetch->add_option("--groups", popts->groups, "Rebuild these groups: num,sum,...");
+    prefetch->callback([&ctx, popts] {
+        ctx.action = [&ctx, popts] {
+            Workspace& ws = ctx.workspace();
+            std::bitset<13> groups;
+            if (popts->all) {
+                groups.set();
+            } else if (!popts->groups.empty()) {
+                groups = parseGroups(popts->groups);
+            }
+            ws.prefetchs().buildAll(ws.stats(), groups);
+            return 0;
+        };
+    });
+}
+
+}  // namespace pentad::cli

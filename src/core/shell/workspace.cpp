@@ -10,6 +10,7 @@
 #include "shell/data_folder.h"
 #include "shell/error.h"
 #include "shell/file_io.h"
+#include "filters/combination_generator.h"
 #include "shell/help_file.h"
 #include "shell/messages.h"
 
@@ -21,7 +22,10 @@ Workspace::Workspace(Shell& shell, std::string folder)
       m_ini(filePath(std::string(kBaseName) + ".ini")),
       m_frm(filePath(std::string(kBaseName) + ".frm")),
       m_stats(m_archive.draws()),
-      m_prefetchs(m_shell, m_folder) {
+      m_prefetchs(m_shell, m_folder),
+      m_statPage(m_shell, m_stats, m_archive, m_prefetchs),
+      m_combs(m_shell, m_archive),
+      m_filters(m_shell, m_stats, m_archive, m_combs, m_statPage) {
     m_form.load(m_frm);
     {
         BusyScope busy(m_shell);
@@ -34,15 +38,40 @@ Workspace::Workspace(Shell& shell, std::string folder)
     m_stats.HelpFile = locateHelpFile(programFolder(), m_stats.Language);
     m_stats.Fill();
     m_stats.LoadFavourites(m_shell, favouritesPath(), true);
+    m_statPage.PrefetchsEnabled = m_form.PrefetchsEnabled;
+    m_statPage.ShowTotalLine = m_form.ShowTotalLine;
+    m_statPage.SortedDraws = m_form.SortedDraws;
+    m_statPage.setLength(m_form.DrawsStatLen);
+    m_statPage.FillChoosers(false);
 }
 
 std::string Workspace::favouritesPath() const {
     return filePath(std::string(kBaseName) + ".flt");
 }
 
-void Workspace::rebuildMethodList() {
+void Workspace::rebuildMethodList(bool keepSelection) {
     m_stats.Rebuild(m_shell, favouritesPath());
+    m_statPage.FillChoosers(keepSelection);
     m_changes |= kChangeSettings;
+}
+
+void Workspace::setPrefetchsEnabled(bool on) {
+    m_form.PrefetchsEnabled = on;
+    m_statPage.PrefetchsEnabled = on;
+    setViewOption("PrefetchsEnabled", on);
+    if (on) {
+        m_prefetchs.buildAll(m_stats, {});
+    }
+}
+
+void Workspace::setShowTotalLine(bool on) {
+    m_form.ShowTotalLine = on;
+    m_statPage.ShowTotalLine = on;
+    setViewOption("ShowTotalLine", on);
+}
+
+void Workspace::generateDefaultCombs() {
+    m_combs.Generate(loadGenerateParams(m_ini), true);
 }
 
 std::string Workspace::filePath(const std::string& name) const {

@@ -14,11 +14,14 @@
 #include <vector>
 
 #include "game/draw_archive.h"
+#include "filters/combination_set.h"
+#include "filters/filter_engine.h"
 #include "game/records.h"
 #include "shell/ini_file.h"
 #include "shell/shell.h"
 #include "shell/view_state.h"
 #include "stats/prefetch.h"
+#include "stats/stat_page.h"
 #include "stats/stat_list.h"
 
 namespace pentad {
@@ -61,8 +64,20 @@ public:
     const TStatList& stats() const { return m_stats; }
     PrefetchStore& prefetchs() { return m_prefetchs; }
     std::string favouritesPath() const;
-    // Rebuilds the method list keeping favourites and own captions.
-    void rebuildMethodList();
+    // Rebuilds the method list keeping favourites and own captions, and
+    // refills the choosers (positions kept when `keepSelection`).
+    void rebuildMethodList(bool keepSelection = true);
+    StatPage& statPage() { return m_statPage; }
+    // Writes PrefetchsEnabled / ShowTotalLine and applies them to the page.
+    void setPrefetchsEnabled(bool on);
+    void setShowTotalLine(bool on);
+
+    // ---- combinations and filters ----
+    CombinationSet& combs() { return m_combs; }
+    const CombinationSet& combs() const { return m_combs; }
+    FilterEngine& filters() { return m_filters; }
+    // Generates the set with the saved default parameters (start-up).
+    void generateDefaultCombs();
 
     // Writes a boolean view option of the main window to "Pentad.frm" at once.
     void setViewOption(const char* key, bool value);
@@ -119,6 +134,9 @@ private:
     DrawArchive m_archive;
     TStatList m_stats;
     PrefetchStore m_prefetchs;
+    StatPage m_statPage;
+    CombinationSet m_combs;
+    FilterEngine m_filters;
     unsigned m_changes = kChangeNone;
 };
 

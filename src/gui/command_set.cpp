@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's command list: actions with their enabling tests, and the
+// frame every command body runs in.
+#include "command_set.h"
+
+#include <exception>
+
+#include <QAction>
+#include <QWidget>
+
+#include "shell/shell.h"
+
+namespace pentad {
+
+CommandSet::CommandSet(Shell& shell, QWidget* owner)
+    : QObject(owner), m_shell(shell), m_owner(owner) {}
+
+QAction* CommandSet::add(Definition definition) {
+    auto* action = new QAction(QString::fromUtf8(definition.caption), m_owner);
+    action->setObjectName(QString::fromUtf8(definition.name));
+    if (!definition.key.isEmpty()) {
+        action->setShortcut(definition.key);
+    }
+    action->setCheckable(static_cast<bool>(definition.checked));
+    m_owner->addAction(action);
+    m_commands.push_back(Command{action, std::move(definition)});
+    const size_t index = m_commands.size() - 1;
+    connect(action, &QAction::triggered, this, [this, index] { run(m_commands[index]); });
+    return action;
+}
+
+QAction* CommandSet::action(const QString& name) const {
+    for (const Command& c : m_commands) {
+        if (c.action->objectName() == name) {
+            return c.action;
+        }
+    }
+    return nullptr;
+}
+
+void CommandSet::update() {
+    const bool idle = m_shell.isIdle();
+    for (const Command& c : m_commands) {
+        bool enabled =
+            idle && c.definition.execute && (!c.definition.enabled || c.definition.enabled());
+        c.action->setEnabled(enabled);
+        if (c.definition.checked) {
+            c.action->setChecked(c.definition.checked());
+        }
+    }
+}
+
+void CommandSet::run(const Command& command) {
+    // The action may carry a stale enabled state: a key pressed while a long
+    // operation let events through reaches it before the next update.
+    if (!m_shell.isIdle() || !command.definition.execute ||
+        (command.definition.enabled && !command.definition.enabled())) {
+        update();
+        return;
+    }
+    try {
+        command.definition.execute();
+    } catch (const std::exception& e) {
+        m_shell.error(e.what());
+    }
+    if (m_after) {
+        m_after();
+    }
+    update();
+}
+
+}  // namespace pentad

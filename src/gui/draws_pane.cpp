@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The draw list tab: the list view over the draws model, the buttons that
+// mirror the draw commands, and the analysis offset field.
+#include "draws_pane.h"
+
+#include <algorithm>
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "gui_texts.h"
+#include "models/draws_model.h"
+#include "shell/workspace.h"
+
+namespace pentad {
+namespace {
+
+// A push button that mirrors a command: its caption, its enabled state, and
+// a click runs it.
+void bindButton(QPushButton* button, QAction* action) {
+    button->setText(action->text());
+    button->setEnabled(action->isEnabled());
+    QObject::connect(action, &QAction::changed, button,
+                     [button, action] { button->setEnabled(action->isEnabled()); });
+    QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
+}
+
+}  // namespace
+
+std::vector<int> defaultDrawColumnWidths(const QFontMetrics& metrics) {
+    constexpr int kPadding = 10;
+    const int number = metrics.horizontalAdvance(QStringLiteral("000000")) + kPadding;
+    const int digit = metrics.horizontalAdvance(QStringLiteral("00")) + kPadding;
+    const int sum = metrics.horizontalAdvance(QStringLiteral("000")) + kPadding;
+    const int date = metrics.horizontalAdvance(QStringLiteral("00/00/0000 M")) + kPadding;
+    return {number, digit, digit, digit, digit, digit, sum, date};
+}
+
+DrawsPane::DrawsPane(const Workspace& workspace, QWidget* parent)
+    : QWidget(parent), m_workspace(workspace) {
+    m_model = new DrawsModel(workspace, this);
+
+    m_view = new QTableView(this);
+    m_view->setObjectName(QStringLiteral("lvDraws"));
+    m_view->setModel(m_model);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_view->setWordWrap(false);
+    m_view->setCornerButtonEnabled(false);
+    m_view->verticalHeader()->hide();
+    m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 4);
+    m_view->horizontalHeader()->setHighlightSections(false);
+    m_view->horizontalHeader()->setMinimumSectionSize(16);
+    m_view->horizontalHeader()->setStretchLastSection(false);
+    setColumnWidths(defaultDrawColumnWidths(m_view->fontMetrics()));
+
+    m_download = new QPushButton(QString::fromUtf8(texts::kCmdDrawsDownload), this);
+    m_download->setObjectName(QStringLiteral("btnDrawsDownload"));
+    // The download of new draws is not part of this build of the program.
+    m_download->setEnabled(false);
+    m_add = new QPushButton(QString::fromUtf8(texts::kCmdDrawsAdd), this);
+    m_add->setObjectName(QStringLiteral("btnDrawsAdd"));
+    m_delete = new QPushButton(QString::fromUtf8(texts::kCmdDrawsDel), this);
+    m_delete->setObjectName(QStringLiteral("btnDrawsDel"));
+
+    m_offset = new QSpinBox(this);
+    m_offset->setObjectName(QStringLiteral("edDrawsOffset"));
+    m_offset->setRange(0, 0);
+    m_offset->setMinimumWidth(70);
+    auto* offsetLabel = new QLabel(QString::fromUtf8(texts::kOffsetLabel), this);
+    offsetLabel->setBuddy(m_offset);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_download);
+    buttons->addWidget(m_add);
+    buttons->addWidget(m_delete);
+    buttons->addStretch(1);
+
+    auto* offsetRow = new QHBoxLayout;
+    offsetRow->addWidget(offsetLabel);
+    offsetRow->addWidget(m_offset);
+    offsetRow->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(m_view, 1);
+    layout->addLayout(buttons);
+    layout->addLayout(offsetRow);
+
+    connect(m_offset, &QSpinBox::valueChanged, this, &DrawsPane::offsetEdited);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &DrawsPane::selectionChanged);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &DrawsPane::selectionChanged);
+    connect(m_view, &QTableView::doubleClicked, this, &DrawsPane::rowActivated);
+}
+
+void DrawsPane::bindCommands(QAction* add, QAction* del, const QList<QAction*>& contextMenu) {
+    bindButton(m_add, add);
+    bindButton(m_delete, del);
+    m_view->addActions(contextMenu);
+}
+
+int DrawsPane::currentRow() const {
+    QModelIndex current = m_view->selectionModel()->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+std::vector<int> DrawsPane::selectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : m_view->selectionModel()->selectedRows()) {
+        rows.push_back(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void DrawsPane::refresh(bool rowsChanged) {
+    const int count = m_workspace.archive().count();
+    if (rowsChanged || m_model->rowCount() != count) {
+        // An edit in place keeps the row count: keep the focus on the row
+        // that was edited. Added or deleted rows clear the selection.
+        const bool sameRows = m_model->rowCount() == count;
+        const int current = currentRow();
+        m_model->reload();
+        if (sameRows && current >= 0 && current < count) {
+            m_view->selectionModel()->setCurrentIndex(
+                m_model->index(current, 0),
+                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        }
+    } else {
+        m_model->repaint();
+    }
+    QSignalBlocker block(m_offset);
+    m_offset->setMaximum(std::max(0, count - 1));
+    m_offset->setValue(m_workspace.offset());
+}
+
+void DrawsPane::setIdle(bool idle) {
+    m_offset->setEnabled(idle);
+}
+
+std::vector<int> DrawsPane::columnWidths() const {
+    std::vector<int> widths;
+    for (int c = 0; c < DrawsModel::kColumnCount; ++c) {
+        widths.push_back(m_view->columnWidth(c));
+    }
+    return widths;
+}
+
+void DrawsPane::setColumnWidths(const std::vector<int>& widths) {
+    for (int c = 0; c < DrawsModel::kColumnCount && c < static_cast<int>(widths.size()); ++c) {
+        m_view->setColumnWidth(c, std::max(0, widths[static_cast<size_t>(c)]));
+    }
+}
+
+}  // namespace pentad

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Window placement kept in "Pentad.frm": the normal position and size of a
+// window and whether it was maximised, stored per screen size and applied
+// only on a screen of the same pixel density.
+#pragma once
+
+#include <string>
+
+class QWidget;
+
+namespace pentad {
+
+class IniFile;
+
+// Moves and sizes `window` as saved in `section`; returns true when it was
+// saved maximised. A position that falls outside every screen is moved
+// back onto the primary one. Without a saved placement nothing changes.
+bool restoreWindowPlacement(QWidget& window, const IniFile& frm, const std::string& section);
+
+// Writes the window's normal position and state to `section`. Throws
+// pentad::Error when the file cannot be written.
+void saveWindowPlacement(const QWidget& window, IniFile& frm, const std::string& section);
+
+}  // namespace pentad

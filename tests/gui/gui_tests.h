@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Entry points of the GUI test classes; main() runs each in turn.
+#pragma once
+
+namespace pentad::test {
+
+int runDrawDialogTests(int argc, char** argv);
+int runMainWindowTests(int argc, char** argv);
+int runQtUserInterfaceTests(int argc, char** argv);
+
+}  // namespace pentad::test

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Runs every GUI test class in one QApplication; the exit code is non-zero
+// when any class had a failure.
+#include <QApplication>
+
+#include "gui_tests.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    int failed = 0;
+    failed |= pentad::test::runQtUserInterfaceTests(argc, argv);
+    failed |= pentad::test::runDrawDialogTests(argc, argv);
+    failed |= pentad::test::runMainWindowTests(argc, argv);
+    return failed != 0 ? 1 : 0;
+}

@@ -50,5 +50,6 @@ private:
 void addDrawsCommand(CLI::App& app, CliContext& ctx);
 void addCombsCommand(CLI::App& app, CliContext& ctx);
 void addStatsCommands(CLI::App& app, CliContext& ctx);
+void addFilterCommands(CLI::App& app, CliContext& ctx);
 
 }  // namespace pentad::cli

@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
     addDrawsCommand(app, ctx);
     addCombsCommand(app, ctx);
     addStatsCommands(app, ctx);
+    addFilterCommands(app, ctx);
 
     try {
         app.parse(argc, argv);

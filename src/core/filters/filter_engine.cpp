@@ -88,7 +88,26 @@ bool FilterEngine::StatFilter(bool exclude) {
     });
 }
 
-std::vector<TFilterRec> FilterEngine::ExpandVariants(const std::vector<TFilterItem>& items,
+FilterVariants::FilterVariants(std::vector<std::vector<TFilterPart>> choices)
+    : m_choices(std::move(choices)) {
+    m_count = m_choices.empty() ? 0 : 1;
+    for (const auto& c : m_choices) {
+        m_count *= c.size();
+    }
+}
+
+TFilterRec FilterVariants::at(size_t index) const {
+    TFilterRec rec{};
+    // Mixed radix: the last item varies fastest.
+    for (size_t i = m_choices.size(); i-- > 0;) {
+        const auto& parts = m_choices[i];
+        rec[i] = parts[index % parts.size()];
+        index /= parts.size();
+    }
+    return rec;
+}
+
+FilterVariants FilterEngine::ExpandVariants(const std::vector<TFilterItem>& items,
                                                      int n) {
     n = std::min<int>(n, static_cast<int>(std::min<size_t>(items.size(), 7)));
     // Parts of every item first, in the order they vary.
@@ -141,31 +160,10 @@ std::vector<TFilterRec> FilterEngine::ExpandVariants(const std::vector<TFilterIt
                         format("%zu > %zu", total, kMaxVariants));
         }
     }
-    std::vector<TFilterRec> variants;
-    variants.reserve(total);
-    std::vector<size_t> at(static_cast<size_t>(n), 0);
-    for (size_t v = 0; v < total; ++v) {
-        if (m_hooks->stopRequested()) {
-            break;
-        }
-        TFilterRec rec{};
-        for (int i = 0; i < n; ++i) {
-            rec[static_cast<size_t>(i)] = choices[static_cast<size_t>(i)][at[static_cast<size_t>(i)]];
-        }
-        variants.push_back(std::move(rec));
-        if (variants.size() % 1000 == 0) {
-            m_hooks->variantProgress(static_cast<int>(variants.size()));
-        }
-        // Odometer: the last item varies fastest.
-        for (int i = n - 1; i >= 0; --i) {
-            size_t& k = at[static_cast<size_t>(i)];
-            if (++k < choices[static_cast<size_t>(i)].size()) {
-                break;
-            }
-            k = 0;
-        }
+    if (total >= 1000) {
+        m_hooks->variantProgress(static_cast<int>(total));
     }
-    return variants;
+    return FilterVariants(std::move(choices));
 }
 
 void FilterEngine::ApplyVariant(const TFilterRec& variant) {

@@ -29,8 +29,27 @@ public:
 };
 
 // Upper bound of the variants of one scenario step; beyond it the
-// expansion reports the too-many-variants message instead of exhausting memory.
+// expansion reports the too-many-variants message.
 inline constexpr size_t kMaxVariants = 10'000'000;
+
+// The variants of one scenario step: the Cartesian product of every item's
+// parts, item 1 varying slowest. Variants are made on demand from the parts,
+// so a step of many variants costs only the parts' memory.
+class FilterVariants {
+public:
+    FilterVariants() = default;
+    explicit FilterVariants(std::vector<std::vector<TFilterPart>> choices);
+
+    size_t size() const { return m_count; }
+    bool empty() const { return m_count == 0; }
+    // Variant `index` (0-based, in creation order).
+    TFilterRec at(size_t index) const;
+    TFilterRec operator[](size_t index) const { return at(index); }
+
+private:
+    std::vector<std::vector<TFilterPart>> m_choices;
+    size_t m_count = 0;
+};
 
 class FilterEngine {
 public:
@@ -61,7 +80,7 @@ public:
     // All variants of the first `n` items (Cartesian product, item 1
     // slowest, lengths slower than levels). Throws pentad::Error with
     // "Некорректное описание фильтра: %s!" for an item that expands to nothing.
-    std::vector<TFilterRec> ExpandVariants(const std::vector<TFilterItem>& items, int n);
+    FilterVariants ExpandVariants(const std::vector<TFilterItem>& items, int n);
 
     // Applies the active parts in order while the set holds more than one
     // combination. Throws pentad::Error on a failed part.

@@ -242,6 +242,9 @@ TIntArray ParseValueList(std::string_view text) {
     bool asList = true;
     for (const std::string& w : splitAny(text, ",;")) {
         int v = 0;
+        if (trim(w).empty()) {
+            continue;  // runs of separators count as one
+        }
         if (!parseInt32(trim(w), v)) {
             asList = false;
             break;

@@ -78,3 +78,52 @@ TEST(Cli, AddEditDeleteAndStatus) {
 
 }  // namespace
 }  // namespace pentad
+
+namespace pentad {
+namespace {
+
+TEST(Cli, StatsWithNormBuildsThePrefetchFile) {
+    TempDir dir;
+    dir.write("Pentad.ldr", drawBytes(1, {1, 2, 3, 4, 5}, "") + drawBytes(2, {7, 7, 0, 0, 9}, ""));
+    Result r = run(dir, "stats --method nums --norm");
+    ASSERT_EQ(r.code, 0);
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t i = 0; i < r.out.size(); ++i) {
+        if (r.out[i] == '\n') {
+            lines.push_back(r.out.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[0].rfind("Значение\tКоличество\t", 0), 0u);
+    // Digit 7: twice in the newest draw; norm (2 + 0) / 2 of every digit.
+    EXPECT_EQ(lines[8].substr(0, 18), "7\t2\t20.00000\t1\t1\t1");
+    std::string file = dir.read("Prefetchs/Pentad_NUMS.dfc");
+    ASSERT_EQ(file.size(), 132u);
+    EXPECT_EQ(file.substr(8, 4), std::string("\x50\xC3\x00\x00", 4));  // 50 000
+    EXPECT_NE(run(dir, "stats --method NOPE").code, 0);
+}
+
+TEST(Cli, FilterKeepsAndDeletesByValues) {
+    TempDir dir;
+    dir.write("Pentad.ldr", drawBytes(1, {1, 2, 3, 4, 5}, ""));
+    EXPECT_EQ(run(dir, "filter --method NUMS --values 7,8 --keep").out, "67232\n");
+    EXPECT_EQ(run(dir, "filter --method NUMS --values \"7,8\" --delete").out, "32768\n");
+    Result items = run(dir, "filter --item 'TSD1#NUMS:1#LNO:#ST:1' --out '" + dir.file("o.lcv") + "'");
+    EXPECT_EQ(items.out, "TSD#NUMS:1#LNO:#ST:1\t59049\n");  // the first row walked is 9
+    EXPECT_EQ(dir.read("o.lcv").substr(0, 11), "0;0;0;0;0\r\n");
+}
+
+TEST(Cli, FavouritesAreStoredInTheFavouritesFile) {
+    TempDir dir;
+    EXPECT_EQ(run(dir, "favourites set nums,EVEN").out, "NUMS,EVEN\n");
+    Result list = run(dir, "favourites list");
+    EXPECT_EQ(list.out.substr(0, 5), "NUMS\t");
+    EXPECT_NE(dir.read("Pentad.flt").find("Favorites=NUMS,EVEN"), std::string::npos);
+    EXPECT_EQ(run(dir, "favourites reset").code, 0);
+    EXPECT_NE(dir.read("Pentad.flt").find("Favorites=\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace pentad

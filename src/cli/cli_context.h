@@ -23,6 +23,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The ledger is held by another copy of the program (already reported).
+class LedgerLocked : public std::exception {};
+
 class CliContext {
 public:
     std::optional<std::string> dir;
@@ -51,5 +54,6 @@ void addDrawsCommand(CLI::App& app, CliContext& ctx);
 void addCombsCommand(CLI::App& app, CliContext& ctx);
 void addStatsCommands(CLI::App& app, CliContext& ctx);
 void addFilterCommands(CLI::App& app, CliContext& ctx);
+void addStakesCommands(CLI::App& app, CliContext& ctx);
 
 }  // namespace pentad::cli

@@ -17,6 +17,12 @@ namespace pentad::cli {
 Workspace& CliContext::workspace() {
     if (!m_workspace) {
         m_workspace = std::make_unique<Workspace>(shell, resolveDataFolder(dir));
+        // Like the desktop program, the tool works on the folder only while
+        // it holds the stake ledger.
+        if (!m_workspace->openLedger()) {
+            throw LedgerLocked();
+        }
+        m_workspace->stakes().LoadRatings();
     }
     return *m_workspace;
 }
@@ -49,6 +55,7 @@ int main(int argc, char** argv) {
     addCombsCommand(app, ctx);
     addStatsCommands(app, ctx);
     addFilterCommands(app, ctx);
+    addStakesCommands(app, ctx);
 
     try {
         app.parse(argc, argv);
@@ -66,6 +73,8 @@ int main(int argc, char** argv) {
             rc = 1;
         }
         return rc;
+    } catch (const LedgerLocked&) {
+        return 1;
     } catch (const UsageError& e) {
         std::fprintf(stderr, "%s\n", consoleText(e.what()).c_str());
         return 2;

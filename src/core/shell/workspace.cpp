@@ -7,6 +7,8 @@
 #include "game/config_settings.h"
 #include "game/draw_csv.h"
 #include "game/game_texts.h"
+#include "game/routines.h"
+#include "stakes/stake_texts.h"
 #include "shell/data_folder.h"
 #include "shell/error.h"
 #include "shell/file_io.h"
@@ -25,7 +27,8 @@ Workspace::Workspace(Shell& shell, std::string folder)
       m_prefetchs(m_shell, m_folder),
       m_statPage(m_shell, m_stats, m_archive, m_prefetchs),
       m_combs(m_shell, m_archive),
-      m_filters(m_shell, m_stats, m_archive, m_combs, m_statPage) {
+      m_filters(m_shell, m_stats, m_archive, m_combs, m_statPage),
+      m_stakes(m_shell, m_folder, m_archive, m_stats, m_combs) {
     m_form.load(m_frm);
     {
         BusyScope busy(m_shell);
@@ -43,6 +46,7 @@ Workspace::Workspace(Shell& shell, std::string folder)
     m_statPage.SortedDraws = m_form.SortedDraws;
     m_statPage.setLength(m_form.DrawsStatLen);
     m_statPage.FillChoosers(false);
+    m_stakes.log().enabled = m_form.StakesLogEnabled;
 }
 
 std::string Workspace::favouritesPath() const {
@@ -70,6 +74,42 @@ void Workspace::setShowTotalLine(bool on) {
     setViewOption("ShowTotalLine", on);
 }
 
+bool Workspace::openLedger() {
+    StakeLedger::OpenResult r = m_stakes.LoadLedger();
+    if (r == StakeLedger::OpenResult::Locked) {
+        m_shell.error(texts::kExclusiveAccess);
+    }
+    return r == StakeLedger::OpenResult::Ok;
+}
+
+std::bitset<13> Workspace::changedGroups(const TConfigData& before, const TConfigData& after) {
+    std::bitset<13> groups;
+    if (before.MatrixCols != after.MatrixCols) {
+        groups.set(4);
+    }
+    if (before.ChannelSize != after.ChannelSize) {
+        groups.set(3);
+    }
+    if (segmentsToText(before.MatrixSegments) != segmentsToText(after.MatrixSegments)) {
+        groups.set(5);
+    }
+    return groups;
+}
+
+bool Workspace::applyConfig(const TConfigData& edited) {
+    std::bitset<13> groups = changedGroups(m_stats.config, edited);
+    m_stats.config = edited;
+    m_stats.SaveWeights();
+    bool ok = m_shell.guard(texts::kErrorWriteConfig, [&] { m_stats.SaveSettings(m_ini); });
+    rebuildMethodList(true);
+    if (m_form.PrefetchsEnabled && groups.any()) {
+        m_prefetchs.buildAll(m_stats, groups);
+    }
+    m_statPage.ResetCache();
+    refreshViews();
+    return ok;
+}
+
 void Workspace::generateDefaultCombs() {
     m_combs.Generate(loadGenerateParams(m_ini), true);
 }
@@ -79,6 +119,10 @@ std::string Workspace::filePath(const std::string& name) const {
 }
 
 void Workspace::setViewOption(const char* key, bool value) {
+    if (std::string(key) == "StakesLogEnabled") {
+        m_form.StakesLogEnabled = value;
+        m_stakes.log().enabled = value;
+    }
     m_shell.guard(texts::kErrorWriteConfig, [&] { m_frm.writeBool(kMainFormSection, key, value); });
     m_changes |= kChangeSettings;
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,6 +21,7 @@
 #include "shell/ini_file.h"
 #include "shell/shell.h"
 #include "shell/view_state.h"
+#include "stakes/stake_book.h"
 #include "stats/prefetch.h"
 #include "stats/stat_page.h"
 #include "stats/stat_list.h"
@@ -79,6 +81,21 @@ public:
     // Generates the set with the saved default parameters (start-up).
     void generateDefaultCombs();
 
+    // ---- stakes, ratings, regular stakes ----
+    StakeBook& stakes() { return m_stakes; }
+    // Opens the ledger exclusively. False when another copy of the program
+    // holds it (the exclusive-access message is shown) or it failed.
+    bool openLedger();
+
+    // ---- configuration dialog ----
+    // Groups whose prefetch files an edited configuration invalidates:
+    // mtx (4) when MatrixCols changed, grp (3) for ChannelSize, sgm (5) for
+    // the segment table.
+    static std::bitset<13> changedGroups(const TConfigData& before, const TConfigData& after);
+    // Stores the edited record, writes GLOBAL/STAKES/CDL, rebuilds the method
+    // list and, with prefetch files on, the files of the changed groups.
+    bool applyConfig(const TConfigData& edited);
+
     // Writes a boolean view option of the main window to "Pentad.frm" at once.
     void setViewOption(const char* key, bool value);
     void setViewOption(const char* key, int value);
@@ -137,6 +154,7 @@ private:
     StatPage m_statPage;
     CombinationSet m_combs;
     FilterEngine m_filters;
+    StakeBook m_stakes;
     unsigned m_changes = kChangeNone;
 };
 

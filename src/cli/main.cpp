@@ -56,6 +56,7 @@ int main(int argc, char** argv) {
     addStatsCommands(app, ctx);
     addFilterCommands(app, ctx);
     addStakesCommands(app, ctx);
+    addScenarioCommands(app, ctx);
 
     try {
         app.parse(argc, argv);

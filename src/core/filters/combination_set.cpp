@@ -362,7 +362,8 @@ bool CombinationSet::ContainsComb(const TCombRec& comb) const {
 }
 
 bool CombinationSet::StoreBuffer(int offset, int n) {
-    if (offset == m_bufferOffset && n == m_bufferExclude) {
+    // An emptied buffer (after a generation) is filled again under its key.
+    if (offset == m_bufferOffset && n == m_bufferExclude && m_bufferCount > 0) {
         return true;
     }
     OperationScope op(m_shell, texts::kStatusStoreBuffer);

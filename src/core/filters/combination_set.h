@@ -89,6 +89,8 @@ public:
     // removed. False (nothing done) when no undo is available.
     bool Undo();
     bool CanUndo() const { return m_undoCount > 0 && m_shell.isIdle(); }
+    // Forgets the undo copy (UndoCount := 0); scenario lines start without one.
+    void DropUndo() { m_undoCount = 0; }
 
     // ---- files ----
     // The open command: takes the undo copy, replaces the set by the .lcv file.
@@ -156,7 +158,7 @@ public:
 
     // ---- the scenario buffer ----
     // Copies the set to the buffer under the key (offset, n), unless the key
-    // is already (offset, n). False after the error box
+    // is already (offset, n) and the buffer holds combinations. False after the error box
     // "Ошибка создания буфера комбинаций!".
     bool StoreBuffer(int offset, int n);
     // When the key is (offset, n) and the buffer is not empty, the set := the

@@ -109,3 +109,18 @@ bool Shell::guard(const char* headlineFormat, const std::function<void()>& work)
 }
 
 }  // namespace pentad
+
+namespace pentad {
+
+bool Shell::guardWith(const std::function<std::string(const std::string&)>& message,
+                      const std::function<void()>& work) {
+    try {
+        work();
+        return true;
+    } catch (const std::exception& e) {
+        error(message(e.what()));
+        return false;
+    }
+}
+
+}  // namespace pentad

@@ -64,6 +64,9 @@ public:
     // `headlineFormat` (a pattern with one %s, such as
     // "Ошибка чтения файла тиражей!\r\r%s"). Returns false on failure.
     bool guard(const char* headlineFormat, const std::function<void()>& work);
+    // The same with the error box text built from the failure text.
+    bool guardWith(const std::function<std::string(const std::string&)>& message,
+                   const std::function<void()>& work);
 
 private:
     IUserInterface* m_ui;

@@ -8,6 +8,8 @@
 #include "game/draw_csv.h"
 #include "game/game_texts.h"
 #include "game/routines.h"
+#include "scenarios/ratings_to_script.h"
+#include "scenarios/scenario_texts.h"
 #include "stakes/stake_texts.h"
 #include "shell/data_folder.h"
 #include "shell/error.h"
@@ -28,7 +30,10 @@ Workspace::Workspace(Shell& shell, std::string folder)
       m_statPage(m_shell, m_stats, m_archive, m_prefetchs),
       m_combs(m_shell, m_archive),
       m_filters(m_shell, m_stats, m_archive, m_combs, m_statPage),
-      m_stakes(m_shell, m_folder, m_archive, m_stats, m_combs) {
+      m_stakes(m_shell, m_folder, m_archive, m_stats, m_combs),
+      m_scenario(m_shell, filePath(texts::kScenarioFileName)),
+      m_scriptLog(m_shell, m_folder),
+      m_runner(*this) {
     m_form.load(m_frm);
     {
         BusyScope busy(m_shell);
@@ -47,6 +52,27 @@ Workspace::Workspace(Shell& shell, std::string folder)
     m_statPage.setLength(m_form.DrawsStatLen);
     m_statPage.FillChoosers(false);
     m_stakes.log().enabled = m_form.StakesLogEnabled;
+    m_scriptLog.enabled = m_form.ScriptLogEnabled;
+}
+
+int Workspace::ratingsToScript(const std::vector<int>& rows) {
+    int added = 0;
+    OperationScope op(m_shell, texts::kRatingsToScriptStatus);
+    const TRatingsArray& ratings = m_stakes.ratings();
+    for (int r : rows) {
+        if (r < 0 || r >= static_cast<int>(ratings.size())) {
+            continue;
+        }
+        const std::string& comment = ratings[static_cast<size_t>(r)].Comment;
+        std::optional<std::string> line = ratingToScriptLine(comment, m_stats);
+        if (line) {
+            m_scenario.AddLine(*line);
+            ++added;
+        } else {
+            m_shell.error(format(texts::kRatingsToScriptFailed, comment));
+        }
+    }
+    return added;
 }
 
 std::string Workspace::favouritesPath() const {
@@ -119,6 +145,16 @@ std::string Workspace::filePath(const std::string& name) const {
 }
 
 void Workspace::setViewOption(const char* key, bool value) {
+    if (std::string(key) == "ScriptLogEnabled") {
+        m_form.ScriptLogEnabled = value;
+        m_scriptLog.enabled = value;
+    }
+    if (std::string(key) == "StakesCheckOnLine") {
+        m_form.StakesCheckOnLine = value;
+    }
+    if (std::string(key) == "StakesScrollEnabled") {
+        m_form.StakesScrollEnabled = value;
+    }
     if (std::string(key) == "StakesLogEnabled") {
         m_form.StakesLogEnabled = value;
         m_stakes.log().enabled = value;

@@ -21,6 +21,9 @@
 #include "shell/ini_file.h"
 #include "shell/shell.h"
 #include "shell/view_state.h"
+#include "scenarios/runner.h"
+#include "scenarios/scenario.h"
+#include "scenarios/script_log.h"
 #include "stakes/stake_book.h"
 #include "stats/prefetch.h"
 #include "stats/stat_page.h"
@@ -86,6 +89,15 @@ public:
     // Opens the ledger exclusively. False when another copy of the program
     // holds it (the exclusive-access message is shown) or it failed.
     bool openLedger();
+
+    // ---- scenarios ----
+    Scenario& scenario() { return m_scenario; }
+    const Scenario& scenario() const { return m_scenario; }
+    ScriptLog& scriptLog() { return m_scriptLog; }
+    ScenarioRunner& runner() { return m_runner; }
+    // Appends a scenario line per selected rating row (view order); returns
+    // how many lines were added.
+    int ratingsToScript(const std::vector<int>& rows);
 
     // ---- configuration dialog ----
     // Groups whose prefetch files an edited configuration invalidates:
@@ -155,6 +167,9 @@ private:
     CombinationSet m_combs;
     FilterEngine m_filters;
     StakeBook m_stakes;
+    Scenario m_scenario;
+    ScriptLog m_scriptLog;
+    ScenarioRunner m_runner;
     unsigned m_changes = kChangeNone;
 };
 

@@ -10,6 +10,7 @@
 #include "shell/error.h"
 #include "shell/money.h"
 #include "stakes/stake_texts.h"
+#include "stats/stat_texts.h"
 
 namespace pentad {
 

@@ -84,7 +84,6 @@ inline constexpr const char* kRatingsCsvFilter = "CSV-файлы (*.csv)|*.csv";
 inline constexpr const char* kEffModeCaptions[3] = {"Ожидаемые значения совпадений",
                                                     "Абсолютные значения эффективности",
                                                     "Относительные значения эффективности"};
-inline constexpr const char* kStatusCharts = "Создание графиков...";
 inline constexpr const char* kGraphNeedsDraws =
     "Для построения графиков необходимо, чтобы в выделенном диапазоне данных было более одного "
     "тиража!";

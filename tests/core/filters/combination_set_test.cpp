@@ -246,11 +246,13 @@ TEST_F(CombinationSetTest, BufferKeyRules) {
     EXPECT_TRUE(set.LoadBuffer(5, 10));
     EXPECT_EQ(set.CombsCount(), 32);
 
-    // A regeneration empties the buffer but keeps its key.
+    // A regeneration empties the buffer but keeps its key; an emptied buffer
+    // is filled again under that key.
     set.Generate(GenerateParams{kGenerateOnlyFrom, "1"}, true);
     EXPECT_FALSE(set.LoadBuffer(5, 10));
+    EXPECT_EQ(set.BufferOffset(), 5);
     set.StoreBuffer(5, 10);
-    EXPECT_EQ(set.BufferCount(), 0);
+    EXPECT_EQ(set.BufferCount(), 1);
     set.ResetBuffer();
     EXPECT_EQ(set.BufferOffset(), -1);
     EXPECT_EQ(set.BufferCombs().size(), 100000u);

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The benchmark scenario: 5 000 draws from std::mt19937 seeded 12345 and one
+// line of 36 variants, tested over T = 20 draws with seed 1 (log off).
+#include <benchmark/benchmark.h>
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <random>
+
+#include "shell/shell.h"
+#include "shell/user_interface.h"
+#include "shell/workspace.h"
+
+namespace {
+
+using namespace pentad;
+
+class QuietUi : public IUserInterface {
+public:
+    void setStatusText(const std::string&) override {}
+    void busyChanged(bool) override {}
+    void showWait(const std::string&) override {}
+    void closeWait() override {}
+    void progressShow(const std::string&, int) override {}
+    void progressText(const std::string&) override {}
+    void progressPosition(int) override {}
+    void progressClose() override {}
+    void message(MessageKind, const std::string&) override {}
+    bool confirm(const std::string&, const std::string&, bool) override { return true; }
+    std::optional<long long> askNumber(const std::string&, const std::string&, long long v,
+                                       long long, long long) override {
+        return v;
+    }
+    std::optional<std::string> askText(const std::string&, const std::string&,
+                                       const std::string& v) override {
+        return v;
+    }
+    bool processEvents() override { return false; }
+};
+
+constexpr const char* kLine =
+    "EXCL:10#RAND|TSD1#NUMS:100-300;100#LLV:1-3;1#SF:0|TMF1#EVEN:50,100#CMV:10,20#SF:0| | | | | "
+    "|bench";
+
+void BM_ScenarioTest20(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        char pattern[] = "/tmp/pentad-scenario-XXXXXX";
+        std::string folder = ::mkdtemp(pattern);
+        QuietUi ui;
+        Shell shell(ui);
+        {
+            std::mt19937 rng(12345);
+            std::string csv;
+            for (int i = 0; i < 5000; ++i) {
+                csv += std::to_string(i + 1) + ";\"\"";
+                for (int p = 0; p < 5; ++p) {
+                    csv += ";" + std::to_string(rng() % 10);
+                }
+                csv += "\r\n";
+            }
+            Workspace setup(shell, folder);
+            std::string file = folder + "/bench.csv";
+            FILE* f = std::fopen(file.c_str(), "wb");
+            std::fwrite(csv.data(), 1, csv.size(), f);
+            std::fclose(f);
+            setup.importDraws(file);
+        }
+        auto ws = std::make_unique<Workspace>(shell, folder);
+        ws->loadArchive();
+        ws->openLedger();
+        ws->generateDefaultCombs();
+        ws->scenario().AddLine(kLine);
+        state.ResumeTiming();
+        ws->runner().ScriptTest(20, 1);
+        state.PauseTiming();
+        state.counters["stakes"] = ws->runner().status().stakes;
+        ws.reset();
+        std::filesystem::remove_all(folder);
+        state.ResumeTiming();
+    }
+    state.counters["ms_per_variant"] =
+        benchmark::Counter(720, benchmark::Counter::kIsIterationInvariantRate |
+                                    benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_ScenarioTest20)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+}  // namespace

@@ -2,6 +2,7 @@
 #include "shell/shell.h"
 
 #include <algorithm>
+#include <cctype>
 #include <exception>
 
 #include "shell/error.h"
@@ -121,6 +122,22 @@ bool Shell::guardWith(const std::function<std::string(const std::string&)>& mess
         error(message(e.what()));
         return false;
     }
+}
+
+}  // namespace pentad
+
+namespace pentad {
+
+std::string Shell::addressToOpen(const std::string& text) {
+    for (const char* scheme : {"http://", "https://", "ftp://", "ftps://"}) {
+        std::string s(scheme);
+        if (text.size() >= s.size() &&
+            std::equal(s.begin(), s.end(), text.begin(),
+                       [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); })) {
+            return text;
+        }
+    }
+    return "http://" + text;
 }
 
 }  // namespace pentad

@@ -60,6 +60,12 @@ public:
 
     bool processEvents() { return m_ui->processEvents(); }
 
+    void openDocument(const std::string& path) { m_ui->openDocument(path); }
+    // An address without "http://", "https://", "ftp://" or "ftps://" gets
+    // "http://" in front.
+    void openAddress(const std::string& text) { m_ui->openAddress(addressToOpen(text)); }
+    static std::string addressToOpen(const std::string& text);
+
     // Runs `work`; a failure is shown as an error box built from
     // `headlineFormat` (a pattern with one %s, such as
     // "Ошибка чтения файла тиражей!\r\r%s"). Returns false on failure.

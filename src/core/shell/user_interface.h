@@ -52,6 +52,11 @@ public:
     // Lets pending window messages run during long work. Returns true when the
     // user asked to stop the running operation.
     virtual bool processEvents() = 0;
+
+    // Opens a document with the desktop's default handler, an address in the
+    // browser. Interfaces without a desktop ignore them.
+    virtual void openDocument(const std::string& /*path*/) {}
+    virtual void openAddress(const std::string& /*address*/) {}
 };
 
 }  // namespace pentad

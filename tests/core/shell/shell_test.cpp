@@ -172,3 +172,15 @@ TEST(Money, RoundsHalvesToEven) {
 
 }  // namespace
 }  // namespace pentad
+
+namespace pentad {
+namespace {
+
+TEST(OpenAddress, BareHostsGetHttp) {
+    EXPECT_EQ(Shell::addressToOpen("example.org/x"), "http://example.org/x");
+    EXPECT_EQ(Shell::addressToOpen("HTTPS://example.org"), "HTTPS://example.org");
+    EXPECT_EQ(Shell::addressToOpen("ftps://h"), "ftps://h");
+}
+
+}  // namespace
+}  // namespace pentad

@@ -2,7 +2,13 @@
 // The one explicit list of the 143 statistic method classes in registry
 // order. The order is the order of the method list and of the choosers, so a
 // position never changes; a family not built yet leaves its positions null.
+#include "stats/methods/channel_stats.h"
+#include "stats/methods/difference_stats.h"
+#include "stats/methods/matrix_stats.h"
 #include "stats/methods/number_stats.h"
+#include "stats/methods/segment_stats.h"
+#include "stats/methods/sequence_stats.h"
+#include "stats/methods/sum_stats.h"
 #include "stats/stat_list.h"
 
 namespace pentad {
@@ -17,40 +23,40 @@ const std::array<const StatClass*, kRegistrySize>& statRegistry() {
         &TstSmallValues::Class,  // 5 SMLV
         &TstPrimeCount::Class,  // 6 PRIM
         &TstPrimeValues::Class,  // 7 PRMV
-        nullptr,  // 8 TstSumValues SUMS
-        nullptr,  // 9 TstSumRanges SUM%d
-        nullptr,  // 10 TstSumChange SUMC
-        nullptr,  // 11 TstSumChangeSome SUMV
-        nullptr,  // 12 TstSumTrend SUMT
-        nullptr,  // 13 TstSumEvenValues SUME
-        nullptr,  // 14 TstSumPrimeValues SUMP
-        nullptr,  // 15 TstSum2To3 S2T3
-        nullptr,  // 16 TstDiffTotal DIFA
-        nullptr,  // 17 TstDiffMax DIFM
-        nullptr,  // 18 TstMinMaxDiffs DIFD
-        nullptr,  // 19 TstDiffSame DIFO
-        nullptr,  // 20 TstDiffSameCnt DIFK
-        nullptr,  // 21 TstChannels CHAN
-        nullptr,  // 22 TstChanValues CHNV
-        nullptr,  // 23 TstChanCount CHNC
-        nullptr,  // 24 TstColumns COLS
-        nullptr,  // 25 TstRows ROWS
-        nullptr,  // 26 TstColValues COLV
-        nullptr,  // 27 TstRowValues ROWV
-        nullptr,  // 28 TstColCount COLN
-        nullptr,  // 29 TstRowCount ROWN
-        nullptr,  // 30 TstColMask COLM
-        nullptr,  // 31 TstRowMask ROWM
-        nullptr,  // 32 TstColAjacent COLA
-        nullptr,  // 33 TstRowAjacent ROWA
-        nullptr,  // 34 TstColAjacentCnt COLC
-        nullptr,  // 35 TstRowAjacentCnt ROWC
-        nullptr,  // 36 TstSegments SGMS
-        nullptr,  // 37 TstSegmValues SGMV
-        nullptr,  // 38 TstSegmCount SGMC
-        nullptr,  // 39 TstSequenceLen SEQL
-        nullptr,  // 40 TstSequenceCnt SEQS
-        nullptr,  // 41 TstSequenceLenMax LENS
+        &TstSumValues::Class,  // 8 SUMS
+        &TstSumRanges::Class,  // 9 SUM%d
+        &TstSumChange::Class,  // 10 SUMC
+        &TstSumChangeSome::Class,  // 11 SUMV
+        &TstSumTrend::Class,  // 12 SUMT
+        &TstSumEvenValues::Class,  // 13 SUME
+        &TstSumPrimeValues::Class,  // 14 SUMP
+        &TstSum2To3::Class,  // 15 S2T3
+        &TstDiffTotal::Class,  // 16 DIFA
+        &TstDiffMax::Class,  // 17 DIFM
+        &TstMinMaxDiffs::Class,  // 18 DIFD
+        &TstDiffSame::Class,  // 19 DIFO
+        &TstDiffSameCnt::Class,  // 20 DIFK
+        &TstChannels::Class,  // 21 CHAN
+        &TstChanValues::Class,  // 22 CHNV
+        &TstChanCount::Class,  // 23 CHNC
+        &TstColumns::Class,  // 24 COLS
+        &TstRows::Class,  // 25 ROWS
+        &TstColValues::Class,  // 26 COLV
+        &TstRowValues::Class,  // 27 ROWV
+        &TstColCount::Class,  // 28 COLN
+        &TstRowCount::Class,  // 29 ROWN
+        &TstColMask::Class,  // 30 COLM
+        &TstRowMask::Class,  // 31 ROWM
+        &TstColAjacent::Class,  // 32 COLA
+        &TstRowAjacent::Class,  // 33 ROWA
+        &TstColAjacentCnt::Class,  // 34 COLC
+        &TstRowAjacentCnt::Class,  // 35 ROWC
+        &TstSegments::Class,  // 36 SGMS
+        &TstSegmValues::Class,  // 37 SGMV
+        &TstSegmCount::Class,  // 38 SGMC
+        &TstSequenceLen::Class,  // 39 SEQL
+        &TstSequenceCnt::Class,  // 40 SEQS
+        &TstSequenceLenMax::Class,  // 41 LENS
         nullptr,  // 42 TstRepValues2 RPV2
         nullptr,  // 43 TstRepValues3 RPV3
         nullptr,  // 44 TstRepValues2B3 PRL2
@@ -83,39 +89,39 @@ const std::array<const StatClass*, kRegistrySize>& statRegistry() {
         nullptr,  // 71 TstCombValSort2 KNO2
         nullptr,  // 72 TstCombValSort3 KNO3
         nullptr,  // 73 TstCombValSort4 KNO4
-        nullptr,  // 74 TstCombDiffSeq2 KDS2
-        nullptr,  // 75 TstCombDiffSeq3 KDS3
-        nullptr,  // 76 TstCombDiffSeq4 KDS4
-        nullptr,  // 77 TstCombChnMix2 KCM2
-        nullptr,  // 78 TstCombChnMix3 KCM3
-        nullptr,  // 79 TstCombChnMix4 KCM4
-        nullptr,  // 80 TstCombChnSeq2 KCS2
-        nullptr,  // 81 TstCombChnSeq3 KCS3
-        nullptr,  // 82 TstCombChnSeq4 KCS4
-        nullptr,  // 83 TstCombColMix2 KFM2
-        nullptr,  // 84 TstCombColMix3 KFM3
-        nullptr,  // 85 TstCombColMix4 KFM4
-        nullptr,  // 86 TstCombColSeq2 KFS2
-        nullptr,  // 87 TstCombColSeq3 KFS3
-        nullptr,  // 88 TstCombColSeq4 KFS4
-        nullptr,  // 89 TstCombRowMix2 KRM2
-        nullptr,  // 90 TstCombRowMix3 KRM3
-        nullptr,  // 91 TstCombRowMix4 KRM4
-        nullptr,  // 92 TstCombRowSeq2 KRS2
-        nullptr,  // 93 TstCombRowSeq3 KRS3
-        nullptr,  // 94 TstCombRowSeq4 KRS4
-        nullptr,  // 95 TstCombSegmMix2 KGM2
-        nullptr,  // 96 TstCombSegmMix3 KGM3
-        nullptr,  // 97 TstCombSegmMix4 KGM4
-        nullptr,  // 98 TstCombSegmSeq2 KGS2
-        nullptr,  // 99 TstCombSegmSeq3 KGS3
-        nullptr,  // 100 TstCombSegmSeq4 KGS4
+        &TstCombDiffSeq2::Class,  // 74 KDS2
+        &TstCombDiffSeq3::Class,  // 75 KDS3
+        &TstCombDiffSeq4::Class,  // 76 KDS4
+        &TstCombChnMix2::Class,  // 77 KCM2
+        &TstCombChnMix3::Class,  // 78 KCM3
+        &TstCombChnMix4::Class,  // 79 KCM4
+        &TstCombChnSeq2::Class,  // 80 KCS2
+        &TstCombChnSeq3::Class,  // 81 KCS3
+        &TstCombChnSeq4::Class,  // 82 KCS4
+        &TstCombColMix2::Class,  // 83 KFM2
+        &TstCombColMix3::Class,  // 84 KFM3
+        &TstCombColMix4::Class,  // 85 KFM4
+        &TstCombColSeq2::Class,  // 86 KFS2
+        &TstCombColSeq3::Class,  // 87 KFS3
+        &TstCombColSeq4::Class,  // 88 KFS4
+        &TstCombRowMix2::Class,  // 89 KRM2
+        &TstCombRowMix3::Class,  // 90 KRM3
+        &TstCombRowMix4::Class,  // 91 KRM4
+        &TstCombRowSeq2::Class,  // 92 KRS2
+        &TstCombRowSeq3::Class,  // 93 KRS3
+        &TstCombRowSeq4::Class,  // 94 KRS4
+        &TstCombSegmMix2::Class,  // 95 KGM2
+        &TstCombSegmMix3::Class,  // 96 KGM3
+        &TstCombSegmMix4::Class,  // 97 KGM4
+        &TstCombSegmSeq2::Class,  // 98 KGS2
+        &TstCombSegmSeq3::Class,  // 99 KGS3
+        &TstCombSegmSeq4::Class,  // 100 KGS4
         &TstPosVal::Class,  // 101 POS%d
         &TstPosExt::Class,  // 102 POE%d
-        nullptr,  // 103 TstChnValCnt CHN%d
-        nullptr,  // 104 TstColValCnt COL%d
-        nullptr,  // 105 TstRowValCnt ROW%d
-        nullptr,  // 106 TstSgmValCnt SGM%d
+        &TstChnValCnt::Class,  // 103 CHN%d
+        &TstColValCnt::Class,  // 104 COL%d
+        &TstRowValCnt::Class,  // 105 ROW%d
+        &TstSgmValCnt::Class,  // 106 SGM%d
         nullptr,  // 107 TstNumGroups GRPV
         nullptr,  // 108 TstNumPauses GRPP
         nullptr,  // 109 TstChnGroups GRCV

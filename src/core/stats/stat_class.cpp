@@ -41,6 +41,9 @@ std::string StatClass::code(int variant) const {
 }
 
 std::string StatClass::caption(int variant) const {
+    if (captionOf != nullptr) {
+        return captionOf(variant);
+    }
     return formatIndexed(captionFormat, {static_cast<long long>(variant)});
 }
 

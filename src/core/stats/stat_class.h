@@ -35,6 +35,7 @@ std::string flagLetters(uint8_t flags);
 struct StatClass {
     using Factory = std::unique_ptr<TCustomStat> (*)(const TStatList& list, int variant);
     using RangeFn = std::pair<int, int> (*)(const TStatList& list);
+    using CaptionFn = std::string (*)(int variant);
 
     const char* name = "";            // class name, e.g. "TstValues"
     const char* codeFormat = "";      // "NUMS", "POS%d"
@@ -48,6 +49,7 @@ struct StatClass {
     bool hasNumericValue = true;
     bool hasVariants = false;
     RangeFn variantRange = nullptr;   // (0, 0) when null
+    CaptionFn captionOf = nullptr;    // for captions that need more than the variant
     Factory create = nullptr;
 
     uint8_t flags() const { return static_cast<uint8_t>(baseFlags | (isGraph ? kFlagG : 0)); }

@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
+
 #include "filters/combination_set.h"
 
 namespace {
@@ -12,31 +14,10 @@ namespace {
 using namespace pentad;
 
 // Drops everything; the status line is still formatted by the set.
-class NullUserInterface : public IUserInterface {
-public:
-    void setStatusText(const std::string&) override {}
-    void busyChanged(bool) override {}
-    void showWait(const std::string&) override {}
-    void closeWait() override {}
-    void progressShow(const std::string&, int) override {}
-    void progressText(const std::string&) override {}
-    void progressPosition(int) override {}
-    void progressClose() override {}
-    void message(MessageKind, const std::string&) override {}
-    bool confirm(const std::string&, const std::string&, bool) override { return false; }
-    std::optional<long long> askNumber(const std::string&, const std::string&, long long, long long,
-                                       long long) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> askText(const std::string&, const std::string&,
-                                       const std::string&) override {
-        return std::nullopt;
-    }
-    bool processEvents() override { return false; }
-};
+using QuietUi = bench::QuietUi;
 
 void BM_GenerateFullSet(benchmark::State& state) {
-    NullUserInterface ui;
+    QuietUi ui;
     Shell shell(ui);
     DrawArchive archive;
     CombinationSet set(shell, archive);
@@ -49,7 +30,7 @@ void BM_GenerateFullSet(benchmark::State& state) {
 BENCHMARK(BM_GenerateFullSet)->Unit(benchmark::kMicrosecond);
 
 void BM_GenerateAnyOfMyNumbers(benchmark::State& state) {
-    NullUserInterface ui;
+    QuietUi ui;
     Shell shell(ui);
     DrawArchive archive;
     CombinationSet set(shell, archive);
@@ -61,7 +42,7 @@ void BM_GenerateAnyOfMyNumbers(benchmark::State& state) {
 BENCHMARK(BM_GenerateAnyOfMyNumbers)->Unit(benchmark::kMicrosecond);
 
 void BM_ExcludeDraws10kFromFullSet(benchmark::State& state) {
-    NullUserInterface ui;
+    QuietUi ui;
     Shell shell(ui);
     DrawArchive archive;
     std::mt19937 rng(12345);

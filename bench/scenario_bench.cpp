@@ -3,6 +3,8 @@
 // line of 36 variants, tested over T = 20 draws with seed 1 (log off).
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
+
 #include <stdlib.h>
 
 #include <filesystem>
@@ -16,28 +18,7 @@ namespace {
 
 using namespace pentad;
 
-class QuietUi : public IUserInterface {
-public:
-    void setStatusText(const std::string&) override {}
-    void busyChanged(bool) override {}
-    void showWait(const std::string&) override {}
-    void closeWait() override {}
-    void progressShow(const std::string&, int) override {}
-    void progressText(const std::string&) override {}
-    void progressPosition(int) override {}
-    void progressClose() override {}
-    void message(MessageKind, const std::string&) override {}
-    bool confirm(const std::string&, const std::string&, bool) override { return true; }
-    std::optional<long long> askNumber(const std::string&, const std::string&, long long v,
-                                       long long, long long) override {
-        return v;
-    }
-    std::optional<std::string> askText(const std::string&, const std::string&,
-                                       const std::string& v) override {
-        return v;
-    }
-    bool processEvents() override { return false; }
-};
+using QuietUi = bench::QuietUi;
 
 constexpr const char* kLine =
     "EXCL:10#RAND|TSD1#NUMS:100-300;100#LLV:1-3;1#SF:0|TMF1#EVEN:50,100#CMV:10,20#SF:0| | | | | "

@@ -3,6 +3,8 @@
 // checking 100 000 unscored stakes against a 20 000-draw archive.
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
+
 #include <stdlib.h>
 
 #include <filesystem>
@@ -18,28 +20,7 @@ namespace {
 
 using namespace pentad;
 
-class QuietUi : public IUserInterface {
-public:
-    void setStatusText(const std::string&) override {}
-    void busyChanged(bool) override {}
-    void showWait(const std::string&) override {}
-    void closeWait() override {}
-    void progressShow(const std::string&, int) override {}
-    void progressText(const std::string&) override {}
-    void progressPosition(int) override {}
-    void progressClose() override {}
-    void message(MessageKind, const std::string&) override {}
-    bool confirm(const std::string&, const std::string&, bool) override { return true; }
-    std::optional<long long> askNumber(const std::string&, const std::string&, long long v,
-                                       long long, long long) override {
-        return v;
-    }
-    std::optional<std::string> askText(const std::string&, const std::string&,
-                                       const std::string& v) override {
-        return v;
-    }
-    bool processEvents() override { return false; }
-};
+using QuietUi = bench::QuietUi;
 
 struct Book {
     explicit Book(int draws)

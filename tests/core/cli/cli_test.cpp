@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "support/cli_runner.h"
 #include "support/temp_dir.h"
 
 namespace pentad {
@@ -16,24 +17,10 @@ namespace {
 using test::drawBytes;
 using test::TempDir;
 
-struct Result {
-    int code = 0;
-    std::string out;
-};
+using Result = test::CliResult;
 
 Result run(const TempDir& dir, const std::string& args) {
-    std::string cmd = std::string(PENTAD_CLI_PATH) + " --dir '" + dir.path() + "' " + args +
-                      " 2>'" + dir.file("stderr.txt") + "'";
-    Result r;
-    FILE* p = ::popen(cmd.c_str(), "r");
-    std::array<char, 4096> buf{};
-    size_t n;
-    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) {
-        r.out.append(buf.data(), n);
-    }
-    int status = ::pclose(p);
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    return test::runCli(dir, args);
 }
 
 TEST(Cli, ImportThenExportGivesTheSameLines) {

@@ -20,9 +20,15 @@ QAction* CommandSet::add(Definition definition) {
     action->setObjectName(QString::fromUtf8(definition.name));
     if (!definition.key.isEmpty()) {
         action->setShortcut(definition.key);
+        action->setShortcutContext(definition.keyContext);
+    }
+    if (definition.hint != nullptr) {
+        action->setToolTip(QString::fromUtf8(definition.hint));
     }
     action->setCheckable(static_cast<bool>(definition.checked));
-    m_owner->addAction(action);
+    if (definition.keyContext == Qt::WindowShortcut) {
+        m_owner->addAction(action);
+    }
     m_commands.push_back(Command{action, std::move(definition)});
     const size_t index = m_commands.size() - 1;
     connect(action, &QAction::triggered, this, [this, index] { run(m_commands[index]); });

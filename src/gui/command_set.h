@@ -27,6 +27,10 @@ public:
         const char* name = "";     // object name of the action, e.g. "DrawsAdd"
         const char* caption = "";  // menu text
         QKeySequence key = {};
+        // Where the key works. Commands whose key is not window-wide are not
+        // attached to the window: the caller attaches them to their widget.
+        Qt::ShortcutContext keyContext = Qt::WindowShortcut;
+        const char* hint = nullptr;          // tool tip of the buttons that mirror it
         std::function<bool()> enabled = {};  // the command's own test; empty: always
         std::function<void()> execute = {};  // empty for commands that never run
         std::function<bool()> checked = {};  // check mark; empty: not checkable

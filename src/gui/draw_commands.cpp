@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of the menu "Архив тиражей" and the draw list's view option:
-// add, edit, delete, import, export, draw information, and the colouring of
-// the list. Each one works through the workspace; the window redraws what
-// the workspace reports as changed once the command is over.
+// add, edit, delete, import, export, draw information (with the values of
+// the graph methods), and the colouring of the list. Each one works through the workspace; the
+// window redraws what the workspace reports as changed once the command is over.
 #include <QAction>
 #include <QDialog>
 
@@ -11,6 +11,7 @@
 #include "dialogs/draw_info_dialog.h"
 #include "draws_pane.h"
 #include "gui_texts.h"
+#include "info_rows.h"
 #include "qt_text.h"
 #include "template_main.h"
 
@@ -102,6 +103,12 @@ void TTemplateMain::drawsInfo() {
         return;
     }
     DrawInfo info = m_workspace.drawInfo(row);
+    {
+        BusyScope busy(shell());
+        const DrawArchive& archive = m_workspace.archive();
+        appendGraphValues(m_workspace.stats(), archive.atRow(row).Digits, archive.indexOfRow(row),
+                          m_workspace.form().SortedDraws, info);
+    }
     DrawInfoDialog dialog(info, m_workspace.config().ChannelSize, this);
     dialog.exec();
 }

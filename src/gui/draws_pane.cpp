@@ -17,24 +17,12 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "action_button.h"
 #include "gui_texts.h"
 #include "models/draws_model.h"
 #include "shell/workspace.h"
 
 namespace pentad {
-namespace {
-
-// A push button that mirrors a command: its caption, its enabled state, and
-// a click runs it.
-void bindButton(QPushButton* button, QAction* action) {
-    button->setText(action->text());
-    button->setEnabled(action->isEnabled());
-    QObject::connect(action, &QAction::changed, button,
-                     [button, action] { button->setEnabled(action->isEnabled()); });
-    QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
-}
-
-}  // namespace
 
 std::vector<int> defaultDrawColumnWidths(const QFontMetrics& metrics) {
     constexpr int kPadding = 10;

@@ -6,8 +6,10 @@
 #include <algorithm>
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,6 +18,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include "combs_pane.h"
 #include "command_set.h"
 #include "draws_pane.h"
 #include "gui_texts.h"
@@ -24,12 +27,17 @@
 #include "shell/error.h"
 #include "shell/messages.h"
 #include "shell/view_state.h"
+#include "stat_pane.h"
+#include "stats/stat_texts.h"
 #include "window_placement.h"
 
 namespace pentad {
 namespace {
 
 constexpr const char* kDrawListName = "lvDraws";
+constexpr const char* kStatListName = "lvStat";
+constexpr const char* kCombListName = "lvCombs";
+constexpr const char* kFilterListName = "lvFilters";
 constexpr int kStartTimerMs = 100;
 constexpr int kStatusLinePanel = 6;
 // Minimum widths of status panels 1..6; the status line takes the rest.
@@ -84,6 +92,23 @@ TTemplateMain::TTemplateMain(Workspace& workspace, QtUserInterface& ui, QWidget*
             info->trigger();
         }
     });
+    connect(m_statPane, &StatPane::methodChosen, this, &TTemplateMain::statMethodChosen);
+    connect(m_statPane, &StatPane::lengthEntered, this, &TTemplateMain::statLengthEntered);
+    connect(m_statPane, &StatPane::selectionChanged, this, &TTemplateMain::updateActions);
+    connect(m_combsPane, &CombsPane::selectionChanged, this, &TTemplateMain::updateActions);
+    connect(m_combsPane, &CombsPane::excludeCountChanged, this, [this](int value) {
+        m_workspace.form().DrawsExclude = value;
+        updateActions();
+    });
+    connect(m_combsPane, &CombsPane::excludeEntered, this, [this] {
+        QAction* exclude = action(QStringLiteral("CombsDelExists"));
+        if (exclude != nullptr && exclude->isEnabled()) {
+            exclude->trigger();
+        }
+    });
+    // "Вставить из буфера" is enabled while the clipboard holds text.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &TTemplateMain::updateActions);
     applyChanges();
 }
 
@@ -94,13 +119,17 @@ TTemplateMain::~TTemplateMain() {
 
 void TTemplateMain::createPanes() {
     m_drawsPane = new DrawsPane(m_workspace, this);
+    m_combsPane = new CombsPane(m_workspace, this);
     m_leftTabs = new QTabWidget(this);
     m_leftTabs->setObjectName(QStringLiteral("pcLeft"));
     m_leftTabs->addTab(m_drawsPane, fromUtf8(texts::kTabDraws));
+    m_leftTabs->addTab(m_combsPane, fromUtf8(texts::kTabCombs));
 
-    // The analysis pages are added here as they come.
+    // The further analysis pages are added here as they come.
+    m_statPane = new StatPane(m_workspace.statPage(), this);
     m_rightTabs = new QTabWidget(this);
     m_rightTabs->setObjectName(QStringLiteral("pcRight"));
+    m_rightTabs->addTab(m_statPane, fromUtf8(texts::kStatPageCaption));
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName(QStringLiteral("spMain"));
@@ -136,6 +165,8 @@ void TTemplateMain::createCommands() {
                      .key = QKeySequence(Qt::ALT | Qt::Key_F4),
                      .execute = [this] { close(); }});
     createDrawCommands();
+    createCombCommands();
+    createStatCommands();
 }
 
 void TTemplateMain::createMenus() {
@@ -159,8 +190,12 @@ void TTemplateMain::createMenus() {
     m_drawsPane->bindCommands(action(QStringLiteral("DrawsAdd")),
                               action(QStringLiteral("DrawsDel")), contextMenu);
 
+    createCombMenu();
+    createStatMenu();
+
     QMenu* view = menuBar()->addMenu(fromUtf8(texts::kMenuView));
     view->addAction(action(QStringLiteral("ViewColorDraws")));
+    view->addAction(action(QStringLiteral("ViewColorCombs")));
 }
 
 void TTemplateMain::restoreLayout() {
@@ -172,6 +207,25 @@ void TTemplateMain::restoreLayout() {
         std::vector<int> widths = m_drawsPane->columnWidths();
         readColumnWidths(frm, kMainFormSection, kDrawListName, widths);
         m_drawsPane->setColumnWidths(widths);
+        widths = m_statPane->columnWidths();
+        readColumnWidths(frm, kMainFormSection, kStatListName, widths);
+        m_statPane->setColumnWidths(widths);
+        widths = m_combsPane->columnWidths();
+        readColumnWidths(frm, kMainFormSection, kCombListName, widths);
+        m_combsPane->setColumnWidths(widths);
+        widths = m_combsPane->filterColumnWidths();
+        readColumnWidths(frm, kMainFormSection, kFilterListName, widths);
+        m_combsPane->setFilterColumnWidths(widths);
+        int column = 0;
+        int direction = 0;
+        if (readSortType(frm, kMainFormSection, kStatListName, column, direction)) {
+            m_workspace.statPage().sortBy(column, direction != 0);
+        }
+        const MainFormSettings& form = m_workspace.form();
+        m_statPane->setChartHeight(form.DrawsStatHeight > 0 ? form.DrawsStatHeight
+                                                            : kDesignedStatHeight);
+        m_combsPane->setFiltersHeight(form.FiltersHeight > 0 ? form.FiltersHeight
+                                                             : kDesignedFiltersHeight);
     });
 }
 
@@ -183,12 +237,24 @@ void TTemplateMain::saveLayout() {
     shell().guard(texts::kErrorWriteConfig, [&] {
         IniFile& frm = m_workspace.frm();
         saveWindowPlacement(*this, frm, kMainFormSection);
+        MainFormSettings& form = m_workspace.form();
         const QList<int> sizes = m_splitter->sizes();
         if (!sizes.isEmpty() && sizes.first() > 0) {
-            m_workspace.form().LeftPanelWidth = sizes.first();
+            form.LeftPanelWidth = sizes.first();
         }
-        m_workspace.form().saveLayout(frm);
+        form.DrawsStatLen = m_workspace.statPage().length();
+        form.DrawsStatHeight = m_statPane->chartHeight();
+        form.FiltersHeight = m_combsPane->filtersHeight();
+        form.saveLayout(frm);
+        IniFile::Batch batch(frm);
         writeColumnWidths(frm, kMainFormSection, kDrawListName, m_drawsPane->columnWidths());
+        writeColumnWidths(frm, kMainFormSection, kStatListName, m_statPane->columnWidths());
+        writeColumnWidths(frm, kMainFormSection, kCombListName, m_combsPane->columnWidths());
+        writeColumnWidths(frm, kMainFormSection, kFilterListName,
+                          m_combsPane->filterColumnWidths());
+        const StatPage& page = m_workspace.statPage();
+        writeSortType(frm, kMainFormSection, kStatListName, page.sortColumn(),
+                      page.sortDescending() ? 1 : 0);
     });
 }
 
@@ -217,6 +283,7 @@ void TTemplateMain::initialise() {
                            QStringLiteral(PENTAD_VERSION_TEXT));
             m_workspace.setOffset(0);
             m_workspace.loadArchive();
+            m_workspace.generateDefaultCombs();
         });
         shell().setStatus(std::string());
     }
@@ -230,12 +297,21 @@ QAction* TTemplateMain::action(const QString& name) const {
 
 void TTemplateMain::updateActions() {
     m_commands->update();
-    m_drawsPane->setIdle(m_workspace.shell().isIdle());
+    const bool idle = m_workspace.shell().isIdle();
+    m_drawsPane->setIdle(idle);
+    m_statPane->setIdle(idle);
+    m_combsPane->setIdle(idle);
 }
 
 void TTemplateMain::applyChanges() {
     const unsigned changes = m_workspace.takeChanges();
     m_drawsPane->refresh((changes & kChangeDraws) != 0);
+    // Everything computed from the archive follows its changes.
+    if ((changes & (kChangeDraws | kChangeOffset | kChangeViews)) != 0) {
+        computeStatistics(true);
+    }
+    m_statPane->refresh(m_workspace.statPage().PrefetchsEnabled);
+    m_combsPane->refresh(m_workspace.combs().TakeChanged());
     updateStatusPanels();
     updateActions();
 }
@@ -245,8 +321,8 @@ void TTemplateMain::updateStatusPanels() {
     for (size_t i = 0; i < archive.size(); ++i) {
         m_panels[i]->setText(toQString(archive[i]));
     }
-    // Combination set, stakes and ratings are not held by this build yet.
-    m_panels[3]->setText(toQString(format(texts::kPanelCombinations, 0)));
+    m_panels[3]->setText(toQString(m_workspace.combs().StatusPanelText()));
+    // Stakes and ratings are not held by this build yet.
     m_panels[4]->setText(toQString(format(texts::kPanelStakes, 0)));
     m_panels[5]->setText(toQString(format(texts::kPanelRatings, 0)));
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The generic main window: the left pane with the draw list, the right pane
-// of tabs, the menus and context menus bound to the commands, the seven-panel
-// status bar, the two-stage start and the layout saved at shutdown. The
-// game's own window derives from it and adds what is specific to the game.
+// The generic main window: the left pane with the draw list and the
+// combination set, the right pane of tabs with the statistics page, the menus
+// and context menus bound to the commands, the seven-panel status bar, the
+// two-stage start and the layout saved at shutdown. The game's own window
+// derives from it and adds what is specific to the game.
 #pragma once
 
 #include <array>
@@ -19,9 +20,11 @@ class QTabWidget;
 
 namespace pentad {
 
+class CombsPane;
 class CommandSet;
 class DrawsPane;
 class QtUserInterface;
+class StatPane;
 
 class TTemplateMain : public QMainWindow {
     Q_OBJECT
@@ -41,7 +44,8 @@ public:
     // Second start stage, 100 ms after the window was built.
     void startInitialisation();
     // The second stage itself: status "Инициализация...", caption with the
-    // version, offset 0, the draw archive loaded and shown. Runs once.
+    // version, offset 0, the draw archive loaded and shown, the combination
+    // set generated with the default parameters. Runs once.
     void initialise();
 
     // Re-evaluates every command's enabling and check mark.
@@ -50,6 +54,9 @@ public:
     // The command's action by name ("DrawsAdd", ...), or nullptr.
     QAction* action(const QString& name) const;
     DrawsPane* drawsPane() const { return m_drawsPane; }
+    CombsPane* combsPane() const { return m_combsPane; }
+    StatPane* statPane() const { return m_statPane; }
+    QTabWidget* leftTabs() const { return m_leftTabs; }
     QTabWidget* rightTabs() const { return m_rightTabs; }
     // Status panel 0..6 (6 is the status line).
     QLabel* statusPanel(int index) const { return m_panels[static_cast<size_t>(index)]; }
@@ -77,7 +84,11 @@ protected:
 private:
     void createCommands();
     void createDrawCommands();
+    void createStatCommands();
+    void createCombCommands();
     void createMenus();
+    void createStatMenu();
+    void createCombMenu();
     void createPanes();
     void createStatusBar();
     void restoreLayout();
@@ -96,6 +107,26 @@ private:
     void drawsInfo();
     void viewColorDraws();
 
+    // Statistics page and favourites commands.
+    void computeStatistics(bool force);
+    void statMethodChosen(int item);
+    void statLengthEntered();
+    void togglePrefetchs();
+    void toggleTotalLine();
+    void filtersManager();
+    void filtersReset();
+    void filtersInfo();
+    void statFilterDialog();
+
+    // Combination set commands.
+    void combsGenerate();
+    void combsOpen();
+    void combsSave();
+    void combsInfo();
+    void combsCopy();
+    void combsPaste();
+    void viewColorCombs();
+
     Workspace& m_workspace;
     QtUserInterface& m_ui;
     CommandSet* m_commands;
@@ -103,6 +134,10 @@ private:
     QTabWidget* m_leftTabs = nullptr;
     QTabWidget* m_rightTabs = nullptr;
     DrawsPane* m_drawsPane = nullptr;
+    CombsPane* m_combsPane = nullptr;
+    StatPane* m_statPane = nullptr;
+    // The item the filter dialog showed last, offered again next time.
+    TFilterItem m_filterItem;
     std::array<QLabel*, 7> m_panels{};
     bool m_startMaximised = false;
     bool m_initialised = false;

@@ -4,8 +4,12 @@
 
 namespace pentad::test {
 
+int runCombinationsTabTests(int argc, char** argv);
 int runDrawDialogTests(int argc, char** argv);
+int runFavouritesDialogTests(int argc, char** argv);
+int runFilterDialogTests(int argc, char** argv);
 int runMainWindowTests(int argc, char** argv);
 int runQtUserInterfaceTests(int argc, char** argv);
+int runStatPageTests(int argc, char** argv);
 
 }  // namespace pentad::test

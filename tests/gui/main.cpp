@@ -11,5 +11,9 @@ int main(int argc, char** argv) {
     failed |= pentad::test::runQtUserInterfaceTests(argc, argv);
     failed |= pentad::test::runDrawDialogTests(argc, argv);
     failed |= pentad::test::runMainWindowTests(argc, argv);
+    failed |= pentad::test::runStatPageTests(argc, argv);
+    failed |= pentad::test::runCombinationsTabTests(argc, argv);
+    failed |= pentad::test::runFilterDialogTests(argc, argv);
+    failed |= pentad::test::runFavouritesDialogTests(argc, argv);
     return failed != 0 ? 1 : 0;
 }

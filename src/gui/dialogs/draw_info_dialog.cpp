@@ -2,11 +2,14 @@
 // The draw information window: the property list and the digit grid.
 #include "dialogs/draw_info_dialog.h"
 
+#include <algorithm>
+
 #include <QColor>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -45,10 +48,12 @@ DrawInfoDialog::DrawInfoDialog(const DrawInfo& info, int channelSize, QWidget* p
     m_properties->setObjectName(QStringLiteral("lvProperties"));
     m_properties->horizontalHeader()->hide();
     m_properties->verticalHeader()->hide();
-    m_properties->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_properties->horizontalHeader()->setStretchLastSection(true);
     m_properties->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_properties->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_properties->setWordWrap(false);
+    m_properties->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_properties->verticalHeader()->setDefaultSectionSize(m_properties->fontMetrics().height() + 6);
     for (int r = 0; r < m_properties->rowCount(); ++r) {
         const auto& [name, value] = info.properties[static_cast<size_t>(r)];
         m_properties->setItem(r, 0, readOnlyItem(toQString(name)));
@@ -97,7 +102,25 @@ DrawInfoDialog::DrawInfoDialog(const DrawInfo& info, int channelSize, QWidget* p
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body);
     layout->addWidget(buttons);
-    resize(420, sizeHint().height());
+    // Wide enough for the longest property name and value, high enough for
+    // every property up to a screenful.
+    const QFontMetrics metrics = m_properties->fontMetrics();
+    int nameWidth = 0;
+    int valueWidth = 0;
+    for (const auto& [name, value] : info.properties) {
+        nameWidth = std::max(nameWidth, metrics.horizontalAdvance(toQString(name)));
+        valueWidth = std::max(valueWidth, metrics.horizontalAdvance(toQString(value)));
+    }
+    constexpr int kCellPadding = 16;
+    const int rowHeight = m_properties->verticalHeader()->defaultSectionSize();
+    const int listWidth = nameWidth + valueWidth + 2 * kCellPadding +
+                          m_properties->verticalScrollBar()->sizeHint().width() +
+                          2 * m_properties->frameWidth();
+    const int listHeight = m_properties->rowCount() * rowHeight + 2 * m_properties->frameWidth();
+    m_properties->setColumnWidth(0, nameWidth + kCellPadding);
+    m_properties->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
+    m_properties->setMinimumSize(listWidth, std::min(listHeight, 480));
+    resize(sizeHint());
 }
 
 }  // namespace pentad

@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The statistics chart: two line series over a category axis of value texts,
+// thinned to a readable number of labels, with the value and count of a
+// point shown when the mouse rests on it.
+#include "charts/stat_chart_view.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QCategoryAxis>
+#include <QChart>
+#include <QCursor>
+#include <QLegend>
+#include <QLineSeries>
+#include <QPen>
+#include <QToolTip>
+#include <QValueAxis>
+
+#include "qt_text.h"
+#include "stats/stat_table.h"
+#include "stats/stat_texts.h"
+
+namespace pentad {
+namespace {
+
+// Most value labels written under the horizontal axis.
+constexpr int kMaxAxisLabels = 24;
+
+const QColor kActualColor(0x1F, 0x5F, 0xBF);
+const QColor kIdealColor(0xD0, 0x30, 0x30);
+
+QLineSeries* makeSeries(const char* name, const QColor& color,
+                        const std::vector<ChartPoint>& points) {
+    auto* series = new QLineSeries;
+    series->setName(QString::fromUtf8(name));
+    QPen pen(color);
+    pen.setWidth(2);
+    series->setPen(pen);
+    for (const ChartPoint& p : points) {
+        series->append(p.x, p.y);
+    }
+    return series;
+}
+
+}  // namespace
+
+StatChartView::StatChartView(QWidget* parent) : QChartView(parent) {
+    setObjectName(QStringLiteral("chStat"));
+    setRenderHint(QPainter::Antialiasing);
+    setMinimumHeight(80);
+    showChart(StatChart{});
+}
+
+void StatChartView::showChart(const StatChart& data) {
+    // The ideal series runs over every value of the full set, so its labels
+    // name every position; without it the actual series has every value.
+    const std::vector<ChartPoint>& named = data.ideal.empty() ? data.actual : data.ideal;
+    m_labels = QStringList(QString());
+    for (const ChartPoint& p : named) {
+        m_labels.append(toQString(p.label));
+    }
+    const int count = static_cast<int>(named.size());
+
+    auto* chart = new QChart;
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(2, 2, 2, 2));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+
+    QLineSeries* actual = makeSeries(texts::kSeriesActual, kActualColor, data.actual);
+    actual->setPointsVisible(count <= 60);
+    chart->addSeries(actual);
+    QLineSeries* ideal = nullptr;
+    if (!data.ideal.empty()) {
+        ideal = makeSeries(texts::kSeriesIdeal, kIdealColor, data.ideal);
+        chart->addSeries(ideal);
+    }
+
+    auto* axisX = new QCategoryAxis;
+    axisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const int step = std::max(1, (count + kMaxAxisLabels - 1) / kMaxAxisLabels);
+    for (int k = 1; k <= count; k += step) {
+        axisX->append(m_labels.value(k), k);
+    }
+    axisX->setRange(0.5, std::max(1, count) + 0.5);
+    if (count > 12) {
+        axisX->setLabelsAngle(-60);
+    }
+    axisX->setGridLineVisible(false);
+
+    double top = 0;
+    for (const auto* points : {&data.actual, &data.ideal}) {
+        for (const ChartPoint& p : *points) {
+            top = std::max(top, p.y);
+        }
+    }
+    auto* axisY = new QValueAxis;
+    axisY->setRange(0, top > 0 ? top * 1.08 : 1);
+    axisY->setLabelFormat(QStringLiteral("%.0f"));
+    axisY->applyNiceNumbers();
+
+    chart->addAxis(axisX, Qt::AlignBottom);
+    chart->addAxis(axisY, Qt::AlignLeft);
+    for (QAbstractSeries* series : chart->series()) {
+        series->attachAxis(axisX);
+        series->attachAxis(axisY);
+    }
+    connect(actual, &QLineSeries::hovered, this, &StatChartView::showPointHint);
+    if (ideal != nullptr) {
+        connect(ideal, &QLineSeries::hovered, this, &StatChartView::showPointHint);
+    }
+
+    QChart* old = this->chart();
+    setChart(chart);
+    delete old;
+}
+
+void StatChartView::showPointHint(const QPointF& point, bool entered) {
+    if (!entered) {
+        QToolTip::hideText();
+        return;
+    }
+    const int k = static_cast<int>(std::lround(point.x()));
+    QToolTip::showText(QCursor::pos(),
+                       QStringLiteral("%1: %2").arg(m_labels.value(k)).arg(point.y(), 0, 'f', 1));
+}
+
+}  // namespace pentad

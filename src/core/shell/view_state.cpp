@@ -32,6 +32,66 @@ std::string quadText(const std::array<int, 4>& v) {
 
 }  // namespace
 
+bool* MainFormSettings::boolField(std::string_view key) {
+    const std::pair<const char*, bool*> fields[] = {
+        {"WeekChartType", &WeekChartType},
+        {"AutoUpdates", &AutoUpdates},
+        {"ScriptLogEnabled", &ScriptLogEnabled},
+        {"StakesLogEnabled", &StakesLogEnabled},
+        {"StakesScrollEnabled", &StakesScrollEnabled},
+        {"StakesCheckOnLine", &StakesCheckOnLine},
+        {"ColorDraws", &ColorDraws},
+        {"ColorCombs", &ColorCombs},
+        {"ColorCard", &ColorCard},
+        {"ColorCardSequences", &ColorCardSequences},
+        {"LayoutGradient", &LayoutGradient},
+        {"SortedDraws", &SortedDraws},
+        {"PrefetchsEnabled", &PrefetchsEnabled},
+        {"PrefetchsInit", &PrefetchsInit},
+        {"ShowTotalLine", &ShowTotalLine},
+        {"ScriptLibraryOn", &ScriptLibraryOn},
+        {"TabGraphs", &TabGraphs},
+        {"TabCard", &TabCard},
+        {"TabLayout", &TabLayout},
+        {"TabWeek", &TabWeek},
+        {"TabTables", &TabTables},
+        {"FirstRun", &FirstRun},
+    };
+    for (const auto& [name, field] : fields) {
+        if (key == name) {
+            return field;
+        }
+    }
+    return nullptr;
+}
+
+int* MainFormSettings::intField(std::string_view key) {
+    const std::pair<const char*, int*> fields[] = {
+        {"LeftPanelWidth", &LeftPanelWidth},
+        {"DrawsExclude", &DrawsExclude},
+        {"DrawsStatLen", &DrawsStatLen},
+        {"DrawsStatHeight", &DrawsStatHeight},
+        {"DrawsGraphLen", &DrawsGraphLen},
+        {"FiltersHeight", &FiltersHeight},
+        {"LayoutLen", &LayoutLen},
+        {"WeekLen", &WeekLen},
+        {"WeekHeight", &WeekHeight},
+        {"WeekChartMode", &WeekChartMode},
+        {"DownloadDrawsOnStart", &DownloadDrawsOnStart},
+        {"RatingsEffMode", &RatingsEffMode},
+        {"LayoutCompareHeight", &LayoutCompareHeight},
+        {"ScriptLibraryHeight", &ScriptLibraryHeight},
+        {"ScriptLibraryFilter", &ScriptLibraryFilter},
+        {"Language", &Language},
+    };
+    for (const auto& [name, field] : fields) {
+        if (key == name) {
+            return field;
+        }
+    }
+    return nullptr;
+}
+
 void MainFormSettings::load(const IniFile& f, const std::string& s) {
     LeftPanelWidth = readInt(f, s, "LeftPanelWidth", 335);
     DrawsExclude = readInt(f, s, "DrawsExclude", 0);

@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "shell/ini_file.h"
@@ -63,6 +64,10 @@ struct MainFormSettings {
     bool TabTables = true;
     int Language = 1033;
     bool FirstRun = false;
+
+    // The field of a boolean or integer key, or null for an unknown key.
+    bool* boolField(std::string_view key);
+    int* intField(std::string_view key);
 
     // Reads every key with its default.
     void load(const IniFile& frm, const std::string& section = kMainFormSection);

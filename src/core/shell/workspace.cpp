@@ -145,25 +145,20 @@ std::string Workspace::filePath(const std::string& name) const {
 }
 
 void Workspace::setViewOption(const char* key, bool value) {
-    if (std::string(key) == "ScriptLogEnabled") {
-        m_form.ScriptLogEnabled = value;
-        m_scriptLog.enabled = value;
+    if (bool* field = m_form.boolField(key)) {
+        *field = value;
     }
-    if (std::string(key) == "StakesCheckOnLine") {
-        m_form.StakesCheckOnLine = value;
-    }
-    if (std::string(key) == "StakesScrollEnabled") {
-        m_form.StakesScrollEnabled = value;
-    }
-    if (std::string(key) == "StakesLogEnabled") {
-        m_form.StakesLogEnabled = value;
-        m_stakes.log().enabled = value;
-    }
+    // Options that live objects read directly.
+    m_scriptLog.enabled = m_form.ScriptLogEnabled;
+    m_stakes.log().enabled = m_form.StakesLogEnabled;
     m_shell.guard(texts::kErrorWriteConfig, [&] { m_frm.writeBool(kMainFormSection, key, value); });
     m_changes |= kChangeSettings;
 }
 
 void Workspace::setViewOption(const char* key, int value) {
+    if (int* field = m_form.intField(key)) {
+        *field = value;
+    }
     m_shell.guard(texts::kErrorWriteConfig, [&] { m_frm.writeInt(kMainFormSection, key, value); });
     m_changes |= kChangeSettings;
 }

@@ -76,6 +76,8 @@ void TTemplateMain::createCombCommands() {
         {.name = "CombsDelSelected",
          .caption = texts::kCommandDeleteSelected,
          .key = QKeySequence(Qt::CTRL | Qt::Key_Delete),
+         // Other lists delete their rows with the same key.
+         .keyContext = Qt::WidgetWithChildrenShortcut,
          .enabled = [this, notEmpty] { return notEmpty() && m_combsPane->hasSelection(); },
          .execute = [this, combs] { combs->DeleteRows(m_combsPane->selectedRows()); }});
     m_commands->add({.name = "CombsInfo",

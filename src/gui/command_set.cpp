@@ -47,8 +47,8 @@ QAction* CommandSet::action(const QString& name) const {
 void CommandSet::update() {
     const bool idle = m_shell.isIdle();
     for (const Command& c : m_commands) {
-        bool enabled =
-            idle && c.definition.execute && (!c.definition.enabled || c.definition.enabled());
+        bool enabled = (idle || !c.definition.idleTest) && c.definition.execute &&
+                       (!c.definition.enabled || c.definition.enabled());
         c.action->setEnabled(enabled);
         if (c.definition.checked) {
             c.action->setChecked(c.definition.checked());
@@ -59,17 +59,19 @@ void CommandSet::update() {
 void CommandSet::run(const Command& command) {
     // The action may carry a stale enabled state: a key pressed while a long
     // operation let events through reaches it before the next update.
-    if (!m_shell.isIdle() || !command.definition.execute ||
+    if ((!m_shell.isIdle() && command.definition.idleTest) || !command.definition.execute ||
         (command.definition.enabled && !command.definition.enabled())) {
         update();
         return;
     }
+    // A command run inside a running operation leaves the redrawing to it.
+    const bool idle = m_shell.isIdle();
     try {
         command.definition.execute();
     } catch (const std::exception& e) {
         m_shell.error(e.what());
     }
-    if (m_after) {
+    if (m_after && idle) {
         m_after();
     }
     update();

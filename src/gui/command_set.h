@@ -34,6 +34,9 @@ public:
         std::function<bool()> enabled = {};  // the command's own test; empty: always
         std::function<void()> execute = {};  // empty for commands that never run
         std::function<bool()> checked = {};  // check mark; empty: not checkable
+        // False for the few commands that work while an operation runs (the
+        // Stop of a scenario run): only their own test decides then.
+        bool idleTest = true;
     };
 
     // Actions are owned by `owner`, which also receives their shortcuts.

@@ -115,11 +115,6 @@ inline constexpr const char* kFavShowMethodFlags =
 inline constexpr const char* kHelpNotShown =
     "Справочный файл этого формата не может быть показан в окне программы. Адрес раздела:";
 
-// Status panels 5..6 (panels 1..3 come from the draw archive, 4 from the
-// combination set).
-inline constexpr const char* kPanelStakes = "Ставок: %d";
-inline constexpr const char* kPanelRatings = "Рейтинг: %d";
-
 // File dialogs of the draw exchange.
 inline constexpr const char* kImportDrawsTitle = "Импорт списка тиражей из CSV-файла";
 inline constexpr const char* kExportDrawsTitle = "Экспорт списка тиражей в CSV-файл";
@@ -129,6 +124,130 @@ inline constexpr const char* kFileDialogSave = "Сохранить";
 inline constexpr const char* kFileDialogFileName = "Имя файла:";
 inline constexpr const char* kFileDialogFileType = "Тип файлов:";
 inline constexpr const char* kFileDialogLookIn = "Папка:";
+
+// The scenario page, its menu and the line dialog.
+inline constexpr const char* kMenuScenario = "Сценарий";
+inline constexpr const char* kTabScenario = "Сценарий";
+inline constexpr const char* kCmdScriptOpen = "Открыть";
+inline constexpr const char* kCmdScriptSave = "Сохранить";
+inline constexpr const char* kCmdScriptRun = "Прогноз";
+inline constexpr const char* kCmdScriptTest = "Тест";
+inline constexpr const char* kCmdScriptStop = "Стоп";
+inline constexpr const char* kCmdScriptAdd = "Добавить фильтры";
+inline constexpr const char* kCmdScriptEmpty = "Добавить разделитель";
+inline constexpr const char* kCmdScriptLoad = "Добавить сценарий";
+inline constexpr const char* kCmdScriptClone = "Клонировать";
+inline constexpr const char* kCmdScriptEdit = "Изменить";
+inline constexpr const char* kCmdScriptDel = "Удалить";
+inline constexpr const char* kCmdScriptClr = "Удалить все";
+inline constexpr const char* kCmdScriptUp = "Переместить вверх";
+inline constexpr const char* kCmdScriptDown = "Переместить вниз";
+inline constexpr const char* kCmdLogToggle = "Журнал выполнения сценария";
+inline constexpr const char* kCmdLogsDelete = "Удалить журналы выполнения сценариев";
+inline constexpr const char* kOpenScenarioTitle = "Открыть сценарий";
+inline constexpr const char* kSaveScenarioTitle = "Сохранить сценарий";
+inline constexpr const char* kAddScenarioTitle = "Добавить сценарий";
+inline constexpr const char* kLineStartLabel = "Начальный список комбинаций:";
+inline constexpr const char* kLineExcludeLabel = "Количество тиражей N:";
+inline constexpr const char* kLineStakeLabel = "Ставка, если осталось более одной комбинации:";
+inline constexpr const char* kLineFiltersGroup = "Фильтры";
+inline constexpr const char* kLineFilterHint = "Изменить фильтр (или двойной щелчок по полю)";
+
+// The systems page, its menu and the system dialog.
+inline constexpr const char* kMenuSystems = "Системы";
+inline constexpr const char* kCmdSystemsOn = "Системная игра";
+inline constexpr const char* kCmdSystemsTab = "Вкладка \"Системы\"";
+inline constexpr const char* kCmdSystemsRefresh = "Обновить";
+inline constexpr const char* kCmdSystemsAdd = "Добавить";
+inline constexpr const char* kCmdSystemsProp = "Свойства";
+inline constexpr const char* kCmdSystemsDel = "Удалить";
+inline constexpr const char* kCmdSystemStakeAll = "Cистемная игра по списку системы";
+inline constexpr const char* kCmdSystemStakeFilter = "Cистемная игра по списку комбинаций";
+inline constexpr const char* kStatusSystemsList = "Загрузка списка систем...";
+inline constexpr const char* kConfirmDeleteSystem =
+    "Вы действительно хотите удалить систему \"%s\"?";
+inline constexpr const char* kConfirmReplaceSystem =
+    "Система для %d чисел уже есть на компьютере и будет заменена. Продолжить?";
+inline constexpr const char* kErrorEditSystem = "Ошибка изменения системы!\r\r%s";
+inline constexpr const char* kErrorDeleteSystem = "Ошибка удаления системы!\r\r%s";
+inline constexpr const char* kSystemTitleLabel = "Название:";
+inline constexpr const char* kSystemNumsLabel = "Числа:";
+inline constexpr const char* kSystemOlapLabel = "Блок:";
+inline constexpr const char* kSystemLengthLabel = "Длина:";
+inline constexpr const char* kSystemCSizeLabel = "Комбинаций:";
+inline constexpr const char* kSystemAuthorLabel = "Автор:";
+inline constexpr const char* kSystemDescrLabel = "Описание:";
+inline constexpr const char* kSystemCreatedLabel = "Создана:";
+inline constexpr const char* kSystemDownloadsLabel = "Загрузок:";
+inline constexpr const char* kSystemLastLabel = "Последняя:";
+inline constexpr const char* kSystemUrlLabel = "Ссылка:";
+inline constexpr const char* kSystemCombsLabel = "Комбинации системы:";
+inline constexpr const char* kSystemOpenUrl = "Открыть";
+inline constexpr const char* kSystemCopy = "Копировать";
+inline constexpr const char* kSystemPaste = "Вставить";
+inline constexpr const char* kSystemSelectAll = "Выделить все";
+inline constexpr const char* kSystemLoadFile = "Загрузить из файла";
+inline constexpr const char* kSystemSaveFile = "Сохранить в файл";
+inline constexpr const char* kSystemTextFilter = "Текстовые файлы (*.txt)";
+inline constexpr const char* kSystemTextExtension = "txt";
+inline constexpr const char* kSystemLoadTitle = "Загрузить комбинации системы";
+inline constexpr const char* kSystemSaveTitle = "Сохранить комбинации системы";
+
+// The stake, rating and regular-stake pages and their menus.
+inline constexpr const char* kMenuStakes = "Ставки";
+inline constexpr const char* kMenuRatings = "Рейтинг";
+inline constexpr const char* kMenuTables = "Регуляры";
+inline constexpr const char* kMenuEffMode = "Эффективность (столбцы E0..n)";
+inline constexpr const char* kTabStakes = "Ставки";
+inline constexpr const char* kTabRatings = "Рейтинг";
+inline constexpr const char* kTabTables = "Регуляры";
+inline constexpr const char* kCmdStakeAdd = "Сделать ставку";
+inline constexpr const char* kCmdStakeAddRandom = "Сделать случайную ставку";
+inline constexpr const char* kCmdStakeAddSelected = "Сделать ставки для выделенных комбинаций";
+inline constexpr const char* kCmdStakeAddAll = "Сделать ставки для всех комбинаций";
+inline constexpr const char* kCmdStakeDel = "Удалить ставку";
+inline constexpr const char* kCmdStakeFilter = "Удалить по условию";
+inline constexpr const char* kCmdStakeClear = "Удалить все ставки";
+inline constexpr const char* kCmdStakesCheckManual = "Проверить ставки";
+inline constexpr const char* kCmdStakesScroll = "Прокручивать список при добавлении";
+inline constexpr const char* kCmdStakesCheckLine = "Проверять ставки после каждой строки сценария";
+inline constexpr const char* kCmdLogStakes = "Журналы ставок";
+inline constexpr const char* kCmdLogStakesDelete = "Удалить журналы ставок";
+inline constexpr const char* kCmdRatingsRefresh = "Обновить рейтинг";
+inline constexpr const char* kCmdRatingsExport = "Экспорт рейтинга в CSV-файл";
+inline constexpr const char* kCmdRatingsToScript = "Добавить в сценарий";
+inline constexpr const char* kCmdStakesGraphDraws = "Суммарный профит по тиражам";
+inline constexpr const char* kCmdStakesGraphOverlap = "График совпадений ставок";
+inline constexpr const char* kCmdStakesGraphProfits = "График профита ставок";
+inline constexpr const char* kCmdRatingsGraphOverlap = "Количество совпадений";
+inline constexpr const char* kCmdTablesAdd = "Добавить регулярную ставку";
+inline constexpr const char* kCmdTablesDel = "Удалить регулярную ставку";
+inline constexpr const char* kCmdTablesStakeAdd = "Сделать ставку по регуляру";
+inline constexpr const char* kCmdTablesStakeTest = "Тест регуляров";
+inline constexpr const char* kCmdTabTables = "Вкладка \"Регуляры\"";
+inline constexpr const char* kStakeDialogComment = "Комментарий:";
+inline constexpr const char* kStakeDialogSum = "Сумма:";
+inline constexpr const char* kConditionLabel = "Совпадений:";
+inline constexpr const char* kRuleCommentLabel = "Комментарий:";
+inline constexpr const char* kRuleStepLabel = "Шаг:";
+inline constexpr const char* kRatingsExportTitle = "Экспорт рейтинга в CSV-файл";
+inline constexpr const char* kGraphWindowCaption = "График";
+inline constexpr const char* kGraphLabels = "Отображать метки на графиках";
+
+// The configuration dialog.
+inline constexpr const char* kCmdEditConfig = "Параметры";
+inline constexpr const char* kConfigCaption = "Параметры системы";
+inline constexpr const char* kConfigCost = "Стоимость ставки:";
+inline constexpr const char* kConfigProfits = "Размеры выигрышей:";
+inline constexpr const char* kConfigOverlapColumn = "Совпадений";
+inline constexpr const char* kConfigProfitColumn = "Сумма выигрыша";
+inline constexpr const char* kConfigCoefGroup = "Коэффициенты для поля \"Вес\"";
+inline constexpr const char* kConfigMatrixCols = "Размер матрицы:";
+inline constexpr const char* kConfigSegments = "Сегменты матрицы:";
+inline constexpr const char* kConfigChannelSize = "Размер канала:";
+inline constexpr const char* kConfigMaxStake = "Расширенная ставка:";
+inline constexpr const char* kConfigBadSegment =
+    "Некорректное значение: %s!\r\rУкажите любое число от 1 до 9";
 
 // Standard buttons (Qt's own translations may be missing on the system).
 inline constexpr const char* kButtonOk = "OK";

@@ -24,6 +24,7 @@
 #include "gui_texts.h"
 #include "qt_text.h"
 #include "qt_user_interface.h"
+#include "scenario_pane.h"
 #include "shell/error.h"
 #include "shell/messages.h"
 #include "shell/view_state.h"
@@ -113,6 +114,8 @@ TTemplateMain::TTemplateMain(Workspace& workspace, QtUserInterface& ui, QWidget*
 }
 
 TTemplateMain::~TTemplateMain() {
+    m_workspace.runner().onStatus = nullptr;
+    m_workspace.runner().onLine = nullptr;
     m_ui.setStatusPanel(nullptr);
     m_ui.setWindow(nullptr);
 }
@@ -130,6 +133,9 @@ void TTemplateMain::createPanes() {
     m_rightTabs = new QTabWidget(this);
     m_rightTabs->setObjectName(QStringLiteral("pcRight"));
     m_rightTabs->addTab(m_statPane, fromUtf8(texts::kStatPageCaption));
+    createStakePages();
+    // The systems and scenario pages close the row of tabs.
+    createScenarioPages();
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName(QStringLiteral("spMain"));
@@ -167,10 +173,16 @@ void TTemplateMain::createCommands() {
     createDrawCommands();
     createCombCommands();
     createStatCommands();
+    createStakeCommands();
+    createRatingCommands();
+    createScenarioCommands();
+    createSystemCommands();
 }
 
 void TTemplateMain::createMenus() {
     QMenu* file = menuBar()->addMenu(fromUtf8(texts::kMenuFile));
+    file->addAction(action(QStringLiteral("EditConfig")));
+    file->addSeparator();
     file->addAction(action(QStringLiteral("ExitProgram")));
 
     const char* drawCommands[] = {"DrawsAdd",    "DrawsEdit", "DrawsDel",  nullptr, "DrawsImport",
@@ -192,10 +204,16 @@ void TTemplateMain::createMenus() {
 
     createCombMenu();
     createStatMenu();
+    createStakeMenus();
 
     QMenu* view = menuBar()->addMenu(fromUtf8(texts::kMenuView));
     view->addAction(action(QStringLiteral("ViewColorDraws")));
     view->addAction(action(QStringLiteral("ViewColorCombs")));
+    view->addSeparator();
+    view->addAction(action(QStringLiteral("TabTables")));
+    // Both go before "Вид" in the menu bar.
+    createSystemMenu(view);
+    createScenarioMenu(view);
 }
 
 void TTemplateMain::restoreLayout() {
@@ -226,6 +244,7 @@ void TTemplateMain::restoreLayout() {
                                                             : kDesignedStatHeight);
         m_combsPane->setFiltersHeight(form.FiltersHeight > 0 ? form.FiltersHeight
                                                              : kDesignedFiltersHeight);
+        restoreStakeLayout();
     });
 }
 
@@ -252,6 +271,7 @@ void TTemplateMain::saveLayout() {
         writeColumnWidths(frm, kMainFormSection, kCombListName, m_combsPane->columnWidths());
         writeColumnWidths(frm, kMainFormSection, kFilterListName,
                           m_combsPane->filterColumnWidths());
+        saveStakeLayout();
         const StatPage& page = m_workspace.statPage();
         writeSortType(frm, kMainFormSection, kStatListName, page.sortColumn(),
                       page.sortDescending() ? 1 : 0);
@@ -275,6 +295,7 @@ void TTemplateMain::initialise() {
         return;
     }
     m_initialised = true;
+    bool ledgerOpen = true;
     {
         BusyScope busy(shell());
         shell().setStatus(texts::kStatusInit);
@@ -282,10 +303,23 @@ void TTemplateMain::initialise() {
             setWindowTitle(designedCaption() + fromUtf8(texts::kVersionWord) +
                            QStringLiteral(PENTAD_VERSION_TEXT));
             m_workspace.setOffset(0);
+            ledgerOpen = m_workspace.openLedger();
+            if (!ledgerOpen) {
+                return;
+            }
             m_workspace.loadArchive();
+            m_workspace.scenario().LoadCurrent();
             m_workspace.generateDefaultCombs();
+            loadStakeFiles();
         });
         shell().setStatus(std::string());
+    }
+    if (!ledgerOpen) {
+        // Another copy works in this folder: this one ends without touching
+        // the files that copy keeps.
+        m_layoutSaved = true;
+        QTimer::singleShot(0, this, &QWidget::close);
+        return;
     }
     applyChanges();
     emit initialised();
@@ -307,11 +341,15 @@ void TTemplateMain::applyChanges() {
     const unsigned changes = m_workspace.takeChanges();
     m_drawsPane->refresh((changes & kChangeDraws) != 0);
     // Everything computed from the archive follows its changes.
-    if ((changes & (kChangeDraws | kChangeOffset | kChangeViews)) != 0) {
+    // The regular-stake test moves the offset draw by draw; nothing follows it.
+    if ((changes & (kChangeDraws | kChangeOffset | kChangeViews)) != 0 &&
+        !m_workspace.stakes().refreshSuspended()) {
         computeStatistics(true);
     }
     m_statPane->refresh(m_workspace.statPage().PrefetchsEnabled);
     m_combsPane->refresh(m_workspace.combs().TakeChanged());
+    refreshStakeViews(m_workspace.stakes().takeChanges());
+    m_scenarioPane->refresh();
     updateStatusPanels();
     updateActions();
 }
@@ -322,9 +360,8 @@ void TTemplateMain::updateStatusPanels() {
         m_panels[i]->setText(toQString(archive[i]));
     }
     m_panels[3]->setText(toQString(m_workspace.combs().StatusPanelText()));
-    // Stakes and ratings are not held by this build yet.
-    m_panels[4]->setText(toQString(format(texts::kPanelStakes, 0)));
-    m_panels[5]->setText(toQString(format(texts::kPanelRatings, 0)));
+    m_panels[4]->setText(toQString(m_workspace.stakes().stakesPanelText()));
+    m_panels[5]->setText(toQString(m_workspace.stakes().ratingsPanelText()));
 }
 
 void TTemplateMain::offsetEdited(int value) {

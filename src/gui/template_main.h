@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include <QMainWindow>
@@ -24,7 +25,12 @@ class CombsPane;
 class CommandSet;
 class DrawsPane;
 class QtUserInterface;
+class RatingsPane;
+class ScenarioPane;
+class StakesPane;
 class StatPane;
+class SystemsPane;
+class TablesPane;
 
 class TTemplateMain : public QMainWindow {
     Q_OBJECT
@@ -56,6 +62,11 @@ public:
     DrawsPane* drawsPane() const { return m_drawsPane; }
     CombsPane* combsPane() const { return m_combsPane; }
     StatPane* statPane() const { return m_statPane; }
+    ScenarioPane* scenarioPane() const { return m_scenarioPane; }
+    SystemsPane* systemsPane() const { return m_systemsPane; }
+    StakesPane* stakesPane() const { return m_stakesPane; }
+    RatingsPane* ratingsPane() const { return m_ratingsPane; }
+    TablesPane* tablesPane() const { return m_tablesPane; }
     QTabWidget* leftTabs() const { return m_leftTabs; }
     QTabWidget* rightTabs() const { return m_rightTabs; }
     // Status panel 0..6 (6 is the status line).
@@ -127,6 +138,58 @@ private:
     void combsPaste();
     void viewColorCombs();
 
+    // The scenario page, its commands and runs (scenario_commands.cpp).
+    void createScenarioPages();
+    void createScenarioCommands();
+    void createScenarioMenu(QMenu* view);
+    void bindScenarioRunner();
+    void scriptOpen();
+    void scriptSave();
+    void scriptLoad();
+    void scriptLineDialog(int index, bool replace);
+    void scriptEmpty();
+    void scriptDelete();
+    void scriptClear();
+    void scriptMove(bool up);
+    void scriptTest();
+    // Runs `run` with the pages a run must not touch disabled.
+    void runScenario(const std::function<void()>& run);
+    // Lists and commands that follow whether a run is in progress.
+    void updateRunState();
+
+    // The systems page and system stakes (system_commands.cpp).
+    void createSystemCommands();
+    void createSystemMenu(QMenu* view);
+    void systemsToggle();
+    void systemsAdd();
+    void systemsProp();
+    void systemsDelete();
+    void systemStake(bool filterByList);
+
+    // The stake, rating and regular-stake pages with their commands
+    // (stake_commands.cpp, rating_commands.cpp) and the configuration dialog
+    // (config_command.cpp).
+    void createStakePages();
+    void createStakeCommands();
+    void createRatingCommands();
+    void createStakeMenus();
+    void restoreStakeLayout();
+    void saveStakeLayout();
+    void loadStakeFiles();
+    void refreshStakeViews(unsigned changes);
+    void stakeAdd(const TStakeRec& stake);
+    void stakeAddMany(bool all);
+    void stakeDelete();
+    void stakeFilter();
+    void ratingsExport();
+    void ratingsToScript();
+    void ratingsGraph(int kind);
+    void setTablesShown(bool shown);
+    void tablesAdd();
+    void tablesStakeAdd();
+    void tablesStakeTest();
+    void editConfig();
+
     Workspace& m_workspace;
     QtUserInterface& m_ui;
     CommandSet* m_commands;
@@ -136,6 +199,11 @@ private:
     DrawsPane* m_drawsPane = nullptr;
     CombsPane* m_combsPane = nullptr;
     StatPane* m_statPane = nullptr;
+    ScenarioPane* m_scenarioPane = nullptr;
+    SystemsPane* m_systemsPane = nullptr;
+    StakesPane* m_stakesPane = nullptr;
+    RatingsPane* m_ratingsPane = nullptr;
+    TablesPane* m_tablesPane = nullptr;
     // The item the filter dialog showed last, offered again next time.
     TFilterItem m_filterItem;
     std::array<QLabel*, 7> m_panels{};

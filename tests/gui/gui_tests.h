@@ -10,6 +10,10 @@ int runFavouritesDialogTests(int argc, char** argv);
 int runFilterDialogTests(int argc, char** argv);
 int runMainWindowTests(int argc, char** argv);
 int runQtUserInterfaceTests(int argc, char** argv);
+int runScenarioTabTests(int argc, char** argv);
+int runStakeDialogsTests(int argc, char** argv);
+int runStakesTabTests(int argc, char** argv);
 int runStatPageTests(int argc, char** argv);
+int runSystemsTabTests(int argc, char** argv);
 
 }  // namespace pentad::test

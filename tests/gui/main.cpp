@@ -15,5 +15,9 @@ int main(int argc, char** argv) {
     failed |= pentad::test::runCombinationsTabTests(argc, argv);
     failed |= pentad::test::runFilterDialogTests(argc, argv);
     failed |= pentad::test::runFavouritesDialogTests(argc, argv);
+    failed |= pentad::test::runScenarioTabTests(argc, argv);
+    failed |= pentad::test::runStakeDialogsTests(argc, argv);
+    failed |= pentad::test::runStakesTabTests(argc, argv);
+    failed |= pentad::test::runSystemsTabTests(argc, argv);
     return failed != 0 ? 1 : 0;
 }

@@ -63,6 +63,11 @@ public:
     // again, or -1.
     int32_t FindNextOccurrence(const TStatRow& row, int fromIndex, int lastIndex, bool sorted);
 
+    // True when CountDraw reads what earlier calls left in the context, so a
+    // draw's values depend on where the counting started. Otherwise the next
+    // occurrences of many rows may be found in one pass over the draws.
+    virtual bool UsesRunContext() const { return false; }
+
     // True when the candidate produces a value among the selected rows.
     virtual bool TestCombination(const TCombRec& comb, const TStatDrawArray& selected,
                                  bool exclude, bool sorted, int lastIndex) = 0;

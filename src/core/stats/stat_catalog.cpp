@@ -3,12 +3,18 @@
 // order. The order is the order of the method list and of the choosers, so a
 // position never changes; a family not built yet leaves its positions null.
 #include "stats/methods/channel_stats.h"
+#include "stats/methods/characteristic_stats.h"
+#include "stats/methods/combined_value_stats.h"
 #include "stats/methods/difference_stats.h"
 #include "stats/methods/matrix_stats.h"
 #include "stats/methods/number_stats.h"
+#include "stats/methods/repeat_stats.h"
 #include "stats/methods/segment_stats.h"
 #include "stats/methods/sequence_stats.h"
+#include "stats/methods/series_stats.h"
 #include "stats/methods/sum_stats.h"
+#include "stats/methods/transition_count_stats.h"
+#include "stats/methods/transition_stats.h"
 #include "stats/stat_list.h"
 
 namespace pentad {
@@ -57,38 +63,38 @@ const std::array<const StatClass*, kRegistrySize>& statRegistry() {
         &TstSequenceLen::Class,  // 39 SEQL
         &TstSequenceCnt::Class,  // 40 SEQS
         &TstSequenceLenMax::Class,  // 41 LENS
-        nullptr,  // 42 TstRepValues2 RPV2
-        nullptr,  // 43 TstRepValues3 RPV3
-        nullptr,  // 44 TstRepValues2B3 PRL2
-        nullptr,  // 45 TstRepValues2over1 PRV2O1
-        nullptr,  // 46 TstRepValues2over2 PRV2O2
-        nullptr,  // 47 TstRepValues2over3 PRV2O3
-        nullptr,  // 48 TstRepValues2P1 PRV+1
-        nullptr,  // 49 TstRepValues2N1 PRV-1
-        nullptr,  // 50 TstRepValues2P2 PRV+2
-        nullptr,  // 51 TstRepValues2N2 PRV-2
-        nullptr,  // 52 TstRepCount2 RPC2
-        nullptr,  // 53 TstRepCount3 RPC3
-        nullptr,  // 54 TstRepCount2B3 PRB2
-        nullptr,  // 55 TstRepCount2over1 RPO1
-        nullptr,  // 56 TstRepCount2over2 PRC2O2
-        nullptr,  // 57 TstRepCount2over3 PRC2O3
-        nullptr,  // 58 TstRepCount2P1 PRC+1
-        nullptr,  // 59 TstRepCount2N1 PRC-1
-        nullptr,  // 60 TstRepCount2P2 PRC+2
-        nullptr,  // 61 TstRepCount2N2 PRC-2
-        nullptr,  // 62 TstCombValMix2 KNM2
-        nullptr,  // 63 TstCombValMix3 KNM3
-        nullptr,  // 64 TstCombValMix4 KNM4
-        nullptr,  // 65 TstCombValSeq2 KNS2
-        nullptr,  // 66 TstCombValSeq3 KNS3
-        nullptr,  // 67 TstCombValSeq4 KNS4
-        nullptr,  // 68 TstCombValPos2 KNP2%d
-        nullptr,  // 69 TstCombValPos3 KNP3%d
-        nullptr,  // 70 TstCombValPos4 KNP4%d
-        nullptr,  // 71 TstCombValSort2 KNO2
-        nullptr,  // 72 TstCombValSort3 KNO3
-        nullptr,  // 73 TstCombValSort4 KNO4
+        &TstRepValues2::Class,  // 42 RPV2
+        &TstRepValues3::Class,  // 43 RPV3
+        &TstRepValues2B3::Class,  // 44 PRL2
+        &TstRepValues2over1::Class,  // 45 PRV2O1
+        &TstRepValues2over2::Class,  // 46 PRV2O2
+        &TstRepValues2over3::Class,  // 47 PRV2O3
+        &TstRepValues2P1::Class,  // 48 PRV+1
+        &TstRepValues2N1::Class,  // 49 PRV-1
+        &TstRepValues2P2::Class,  // 50 PRV+2
+        &TstRepValues2N2::Class,  // 51 PRV-2
+        &TstRepCount2::Class,  // 52 RPC2
+        &TstRepCount3::Class,  // 53 RPC3
+        &TstRepCount2B3::Class,  // 54 PRB2
+        &TstRepCount2over1::Class,  // 55 RPO1
+        &TstRepCount2over2::Class,  // 56 PRC2O2
+        &TstRepCount2over3::Class,  // 57 PRC2O3
+        &TstRepCount2P1::Class,  // 58 PRC+1
+        &TstRepCount2N1::Class,  // 59 PRC-1
+        &TstRepCount2P2::Class,  // 60 PRC+2
+        &TstRepCount2N2::Class,  // 61 PRC-2
+        &TstCombValMix2::Class,  // 62 KNM2
+        &TstCombValMix3::Class,  // 63 KNM3
+        &TstCombValMix4::Class,  // 64 KNM4
+        &TstCombValSeq2::Class,  // 65 KNS2
+        &TstCombValSeq3::Class,  // 66 KNS3
+        &TstCombValSeq4::Class,  // 67 KNS4
+        &TstCombValPos2::Class,  // 68 KNP2%d
+        &TstCombValPos3::Class,  // 69 KNP3%d
+        &TstCombValPos4::Class,  // 70 KNP4%d
+        &TstCombValSort2::Class,  // 71 KNO2
+        &TstCombValSort3::Class,  // 72 KNO3
+        &TstCombValSort4::Class,  // 73 KNO4
         &TstCombDiffSeq2::Class,  // 74 KDS2
         &TstCombDiffSeq3::Class,  // 75 KDS3
         &TstCombDiffSeq4::Class,  // 76 KDS4
@@ -122,42 +128,42 @@ const std::array<const StatClass*, kRegistrySize>& statRegistry() {
         &TstColValCnt::Class,  // 104 COL%d
         &TstRowValCnt::Class,  // 105 ROW%d
         &TstSgmValCnt::Class,  // 106 SGM%d
-        nullptr,  // 107 TstNumGroups GRPV
-        nullptr,  // 108 TstNumPauses GRPP
-        nullptr,  // 109 TstChnGroups GRCV
-        nullptr,  // 110 TstChnPauses GRCP
-        nullptr,  // 111 TstSgmGroups GRSV
-        nullptr,  // 112 TstSgmPauses GRSP
-        nullptr,  // 113 TstNumPeriods PRDV
-        nullptr,  // 114 TstChnPeriods PRDC
-        nullptr,  // 115 TstSgmPeriods PRDG
-        nullptr,  // 116 TstChain2DrawsAll SDV2
-        nullptr,  // 117 TstChain2DrawsPos SDP2
-        nullptr,  // 118 TstChain2Pos SDN%d
-        nullptr,  // 119 TstChain3DrawsPos SDP3
-        nullptr,  // 120 TstChain3Pos SDM%d
-        nullptr,  // 121 TstChain2ChannelsAll SCV2
-        nullptr,  // 122 TstChain2ChannelsPos SCP2
-        nullptr,  // 123 TstChain2Channel SCN%d
-        nullptr,  // 124 TstChain3ChannelsPos SCP3
-        nullptr,  // 125 TstChain3Channel SCM%d
-        nullptr,  // 126 TstChain2CnlCnt SC2C%d
-        nullptr,  // 127 TstChain3CnlCnt SC3C%d
-        nullptr,  // 128 TstChainChannels2InsideAll SDA2
-        nullptr,  // 129 TstChainChannels2InsideSuc SDG2
-        nullptr,  // 130 TstChainChannels2InsideBad SDZ2
-        nullptr,  // 131 TstChainChannels2InsideCnt SDC2
-        nullptr,  // 132 TstChain2SegmentsAll SSV2
-        nullptr,  // 133 TstChain2SegmentsPos SSP2
-        nullptr,  // 134 TstChain2Segment SSN%d
-        nullptr,  // 135 TstChain3SegmentsPos SSP3
-        nullptr,  // 136 TstChain3Segment SSM%d
-        nullptr,  // 137 TstChain2SgmCnt SS2C%d
-        nullptr,  // 138 TstChain3SgmCnt SS3C%d
-        nullptr,  // 139 TstQuorin1 HCQ1
-        nullptr,  // 140 TstQuorin2 HCQ2
-        nullptr,  // 141 TstQuorin3 HCQ3
-        nullptr,  // 142 TstShreddingStat SHR%d
+        &TstNumGroups::Class,  // 107 GRPV
+        &TstNumPauses::Class,  // 108 GRPP
+        &TstChnGroups::Class,  // 109 GRCV
+        &TstChnPauses::Class,  // 110 GRCP
+        &TstSgmGroups::Class,  // 111 GRSV
+        &TstSgmPauses::Class,  // 112 GRSP
+        &TstNumPeriods::Class,  // 113 PRDV
+        &TstChnPeriods::Class,  // 114 PRDC
+        &TstSgmPeriods::Class,  // 115 PRDG
+        &TstChain2DrawsAll::Class,  // 116 SDV2
+        &TstChain2DrawsPos::Class,  // 117 SDP2
+        &TstChain2Pos::Class,  // 118 SDN%d
+        &TstChain3DrawsPos::Class,  // 119 SDP3
+        &TstChain3Pos::Class,  // 120 SDM%d
+        &TstChain2ChannelsAll::Class,  // 121 SCV2
+        &TstChain2ChannelsPos::Class,  // 122 SCP2
+        &TstChain2Channel::Class,  // 123 SCN%d
+        &TstChain3ChannelsPos::Class,  // 124 SCP3
+        &TstChain3Channel::Class,  // 125 SCM%d
+        &TstChain2CnlCnt::Class,  // 126 SC2C%d
+        &TstChain3CnlCnt::Class,  // 127 SC3C%d
+        &TstChainChannels2InsideAll::Class,  // 128 SDA2
+        &TstChainChannels2InsideSuc::Class,  // 129 SDG2
+        &TstChainChannels2InsideBad::Class,  // 130 SDZ2
+        &TstChainChannels2InsideCnt::Class,  // 131 SDC2
+        &TstChain2SegmentsAll::Class,  // 132 SSV2
+        &TstChain2SegmentsPos::Class,  // 133 SSP2
+        &TstChain2Segment::Class,  // 134 SSN%d
+        &TstChain3SegmentsPos::Class,  // 135 SSP3
+        &TstChain3Segment::Class,  // 136 SSM%d
+        &TstChain2SgmCnt::Class,  // 137 SS2C%d
+        &TstChain3SgmCnt::Class,  // 138 SS3C%d
+        &TstQuorin1::Class,  // 139 HCQ1
+        &TstQuorin2::Class,  // 140 HCQ2
+        &TstQuorin3::Class,  // 141 HCQ3
+        &TstShreddingStat::Class,  // 142 SHR%d
     };
     return kRegistry;
 }

@@ -11,6 +11,51 @@
 
 namespace pentad {
 
+namespace {
+
+// FindNextOccurrence of every row from its start index (-1: none). Unless the
+// method keeps run state, one pass counts each draw once for all rows.
+std::vector<int32_t> nextOccurrences(TCustomStat& stat, const TStatDrawArray& rows,
+                                     const std::vector<int>& from, int lastIndex, bool sorted) {
+    std::vector<int32_t> facts(rows.size(), -1);
+    if (stat.UsesRunContext()) {
+        for (size_t i = 0; i < rows.size(); ++i) {
+            if (from[i] >= 0) {
+                facts[i] = stat.FindNextOccurrence(rows[i], from[i], lastIndex, sorted);
+            }
+        }
+        return facts;
+    }
+    int start = INT_MAX;
+    size_t pending = 0;
+    for (int f : from) {
+        if (f >= 0) {
+            start = std::min(start, f);
+            ++pending;
+        }
+    }
+    const int end = stat.Draws != nullptr ? static_cast<int>(stat.Draws->size()) : 0;
+    StatContext context;
+    TStatDrawArray produced;
+    TLastValueArray lastValues;
+    for (int d = start; d < end && pending > 0; ++d) {
+        produced.clear();
+        lastValues.clear();
+        stat.CountDraw(d, lastIndex, sorted, produced, context, lastValues);
+        for (const TStatRow& p : produced) {
+            int i = rows.find(p.keyValue());
+            if (i >= 0 && facts[static_cast<size_t>(i)] < 0 && from[static_cast<size_t>(i)] >= 0 &&
+                from[static_cast<size_t>(i)] <= d) {
+                facts[static_cast<size_t>(i)] = p.LastDraw;
+                --pending;
+            }
+        }
+    }
+    return facts;
+}
+
+}  // namespace
+
 StatComputation computeStatistic(const TStatList& list, int entry, const DrawArchive& archive,
                                  int windowLength, bool sorted, const PrefetchData* prefetch,
                                  bool showTotalLine, bool withChart) {
@@ -58,16 +103,16 @@ StatComputation computeStatistic(const TStatList& list, int entry, const DrawArc
     }
 
     c.valueTexts.reserve(c.rows.size());
-    c.facts.assign(c.rows.size(), -1);
+    std::vector<int> from(c.rows.size(), -1);
     for (size_t i = 0; i < c.rows.size(); ++i) {
         const TStatRow& r = c.rows[i];
         c.valueTexts.push_back(stat->ValueText(r));
         if (r.Count >= 1 && r.Depth > 0) {
             int index = archive.findByNumber(r.LastDraw);
-            int from = index >= 0 ? index + 1 : -1;
-            c.facts[i] = from >= 0 ? stat->FindNextOccurrence(r, from, c.lastIndex, sorted) : -1;
+            from[i] = index >= 0 ? index + 1 : -1;
         }
     }
+    c.facts = nextOccurrences(*stat, c.rows, from, c.lastIndex, sorted);
 
     if (withChart && c.rows.size() > 1) {
         if (c.HaveNorm) {

@@ -29,20 +29,31 @@ TEST(StatisticFamilies, ListFollowsTheRegistryOrder) {
     StatFixture f({});
     // clang-format off
     const std::vector<std::string> expected = {
-        "NUMS", "DIGS", "EVEN", "EVNV", "SMAL", "SMLV", "PRIM", "PRMV",  // numbers
-        "SUMS", "SUM1", "SUM2", "SUM3", "SUMC", "SUMV", "SUMT", "SUME", "SUMP", "S2T3",
-        "DIFA", "DIFM", "DIFD", "DIFO", "DIFK", "CHAN", "CHNV", "CHNC", "SGMS", "SGMV",
-        "SGMC", "SEQL", "SEQS", "LENS", "KDS2", "KDS3", "KDS4", "KCM2", "KCM3", "KCM4",
-        "KCS2", "KCS3", "KCS4", "KFM2", "KFM3", "KFM4", "KFS2", "KFS3", "KFS4", "KRM2",
-        "KRM3", "KRM4", "KRS2", "KRS3", "KRS4", "KGM2", "KGM3", "KGM4", "KGS2", "KGS3",
-        "KGS4", "POS1", "POS2", "POS3", "POS4", "POS5", "CHN1", "CHN2", "CHN3", "CHN4",
-        "CHN5", "SGM1"};
+        "NUMS", "DIGS", "EVEN", "EVNV", "SMAL", "SMLV", "PRIM", "PRMV", "SUMS", "SUM1", "SUM2",
+        "SUM3", "SUMC", "SUMV", "SUMT", "SUME", "SUMP", "S2T3", "DIFA", "DIFM", "DIFD", "DIFO",
+        "DIFK", "CHAN", "CHNV", "CHNC", "SGMS", "SGMV", "SGMC", "SEQL", "SEQS", "LENS", "RPV2",
+        "RPV3", "PRL2", "PRV2O1", "PRV2O2", "PRV2O3", "PRV+1", "PRV-1", "PRV+2", "PRV-2", "RPC2",
+        "RPC3", "PRB2", "RPO1", "PRC2O2", "PRC2O3", "PRC+1", "PRC-1", "PRC+2", "PRC-2", "KNM2",
+        "KNM3", "KNM4", "KNS2", "KNS3", "KNS4", "KNP21", "KNP22", "KNP23", "KNP24", "KNP31",
+        "KNP32", "KNP33", "KNP41", "KNP42", "KNO2", "KNO3", "KNO4", "KDS2", "KDS3", "KDS4", "KCM2",
+        "KCM3", "KCM4", "KCS2", "KCS3", "KCS4", "KFM2", "KFM3", "KFM4", "KFS2", "KFS3", "KFS4",
+        "KRM2", "KRM3", "KRM4", "KRS2", "KRS3", "KRS4", "KGM2", "KGM3", "KGM4", "KGS2", "KGS3",
+        "KGS4", "POS1", "POS2", "POS3", "POS4", "POS5", "CHN1", "CHN2", "CHN3", "CHN4", "CHN5",
+        "SGM1", "GRPV", "GRPP", "GRCV", "GRCP", "GRSV", "GRSP", "PRDV", "PRDC", "PRDG", "SDV2",
+        "SDP2", "SDN1", "SDN2", "SDN3", "SDN4", "SDN5", "SDP3", "SDM1", "SDM2", "SDM3", "SDM4",
+        "SDM5", "SCV2", "SCP2", "SCN1", "SCN2", "SCN3", "SCN4", "SCN5", "SCP3", "SCM1", "SCM2",
+        "SCM3", "SCM4", "SCM5", "SC2C1", "SC2C2", "SC2C3", "SC2C4", "SC2C5", "SC3C1", "SC3C2",
+        "SC3C3", "SC3C4", "SC3C5", "SDA2", "SDG2", "SDZ2", "SDC2", "SSV2", "SSP2", "SSN1", "SSN2",
+        "SSN3", "SSN4", "SSN5", "SSP3", "SSM1", "SSM2", "SSM3", "SSM4", "SSM5", "SS2C1", "SS3C1",
+        "HCQ1", "HCQ2", "HCQ3", "SHR1", "SHR2", "SHR3",
+    };
     // clang-format on
     std::vector<std::string> codes;
     for (int i = 0; i < f.list.Count(); ++i) {
         codes.push_back(f.list.Item(i).Code());
     }
     EXPECT_EQ(codes, expected);
+    EXPECT_EQ(codes.size(), 178u);
 }
 
 TEST(StatisticFamilies, GroupsAndFlags) {
@@ -64,7 +75,13 @@ TEST(StatisticFamilies, GroupsAndFlags) {
         {"LENS", "seq", "SNG"}, {"KDS3", "dif", "S"},   {"KCM2", "grp", "S"},
         {"KCS4", "grp", "S"},   {"KFM3", "mtx", "S"},   {"KRS2", "mtx", "S"},
         {"KGM4", "sgm", "S"},   {"KGS3", "sgm", "S"},   {"CHN2", "grp", "NG"},
-        {"SGM1", "sgm", "NG"},
+        {"SGM1", "sgm", "NG"},  {"RPV2", "rep", "D"},   {"PRC-2", "rep", "D"},
+        {"KNM2", "num", "S"},   {"KNP42", "num", "S"},  {"KNO3", "num", ""},
+        {"GRPV", "ser", "D"},   {"GRSP", "ser", "D"},   {"PRDC", "per", "P"},
+        {"SDV2", "mov", "D"},   {"SDP2", "mov", "SD"},  {"SCM5", "mov", "SD"},
+        {"SC2C3", "mov", "D"},  {"SDZ2", "mov", "D"},   {"SSV2", "mov", "D"},
+        {"SSN2", "mov", "SD"},  {"SS3C1", "mov", "D"},  {"HCQ1", "qrn", "SNG"},
+        {"HCQ3", "qrn", "SD"},  {"SHR2", "shr", "SNG"},
     };
     // clang-format on
     for (const Expect& e : table) {
@@ -77,6 +94,16 @@ TEST(StatisticFamilies, GroupsAndFlags) {
     EXPECT_EQ(f.list.ListCaption(f.entry("KCM3"), true),
               "{ grp } Сочетания из 3 каналов по всем числам тиража [ S ]");
     EXPECT_EQ(f.list.Item(f.entry("CHN2")).DisplayCaption(), "Количество чисел в 2 канале");
+    EXPECT_EQ(f.list.ListCaption(f.entry("SDM3"), true),
+              "{ mov } Переходы чисел между 3 тиражами в 3 позиции [ SD ]");
+    EXPECT_EQ(f.list.Item(f.entry("SC3C4")).DisplayCaption(),
+              "Переходы кол-ва чисел в 4 канале между 3 тиражами");
+    EXPECT_EQ(f.list.Item(f.entry("PRV2O2")).DisplayCaption(),
+              "Повторяющиеся числа в 2-х тиражах через 2 тираж(а)");
+    EXPECT_EQ(f.list.Item(f.entry("PRC+1")).DisplayCaption(),
+              "Количество совпадений \"значений + 1\"");
+    EXPECT_EQ(f.list.Item(f.entry("SHR3")).DisplayCaption(),
+              "Метод шинковки 3: (n3+n4+n5)/(n1+n2)");
 }
 
 TEST(StatisticFamilies, EveryEntryComputesOverARandomArchive) {
@@ -103,8 +130,8 @@ TEST(StatisticFamilies, CountedCombinationPassesItsOwnTest) {
     combs.push_back({0, 1, 2, 3, 4});
     for (int i = 0; i < f.list.Count(); ++i) {
         const TStatMethod& m = f.list.Item(i);
-        if ((m.Class->baseFlags & kFlagD) != 0) {
-            continue;  // valued against the newest draw, not stand-alone
+        if ((m.Class->baseFlags & (kFlagD | kFlagP)) != 0) {
+            continue;  // valued against other draws, not stand-alone
         }
         auto stat = f.list.CreateStat(i);
         stat->LoadDraws(-1, f.archive.lastIndex(), false);
@@ -117,6 +144,29 @@ TEST(StatisticFamilies, CountedCombinationPassesItsOwnTest) {
                 << m.Code() << " " << int(d[0]) << int(d[1]) << int(d[2]) << int(d[3]) << int(d[4]);
         }
     }
+}
+
+TEST(StatisticFamilies, NextOccurrencesAgreeWithTheSearchOfEachRow) {
+    // Hidden draws after the window, so that most rows find a next occurrence.
+    StatFixture f(randomDraws(90, 17));
+    f.archive.setOffset(30);
+    int found = 0;
+    for (int i = 0; i < f.list.Count(); ++i) {
+        const TStatMethod& m = f.list.Item(i);
+        StatComputation c = f.compute(m.Code(), 40, nullptr, i % 2 == 1);
+        auto stat = f.list.CreateStat(i);
+        for (size_t r = 0; r < c.rows.size(); ++r) {
+            const TStatRow& row = c.rows[r];
+            int32_t expected = -1;
+            if (row.Count >= 1 && row.Depth > 0) {
+                expected = stat->FindNextOccurrence(row, f.archive.findByNumber(row.LastDraw) + 1,
+                                                    c.lastIndex, i % 2 == 1);
+            }
+            EXPECT_EQ(c.facts[r], expected) << m.Code() << " " << c.valueTexts[r];
+            found += expected >= 0 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(found, 1000);
 }
 
 TEST(StatisticFamilies, NumericTextsReadBackAndGraphsAgreeWithTheTable) {

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The ratings tab: the list over the ratings with the sort mark of the
+// column they are sorted by.
+#include "ratings_pane.h"
+
+#include <algorithm>
+
+#include <QAction>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QSignalBlocker>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "models/ratings_model.h"
+#include "shell/workspace.h"
+
+namespace pentad {
+
+RatingsPane::RatingsPane(Workspace& workspace, QWidget* parent) : QWidget(parent) {
+    m_model = new RatingsModel(workspace, this);
+    m_view = new QTableView(this);
+    m_view->setObjectName(QStringLiteral("lvRatings"));
+    m_view->setModel(m_model);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_view->setWordWrap(false);
+    m_view->setCornerButtonEnabled(false);
+    m_view->verticalHeader()->hide();
+    m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 4);
+    QHeaderView* header = m_view->horizontalHeader();
+    header->setHighlightSections(false);
+    header->setMinimumSectionSize(16);
+    const StakeBook& book = workspace.stakes();
+    header->setSortIndicator(book.ratingsSortColumn,
+                             book.ratingsDescending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    m_view->setSortingEnabled(true);
+    const QFontMetrics metrics = header->fontMetrics();
+    m_view->setColumnWidth(0, 300);
+    for (int c = 1; c < RatingsModel::kColumnCount; ++c) {
+        const QString caption = m_model->headerData(c, Qt::Horizontal).toString();
+        const int sample = metrics.horizontalAdvance(c >= 12 ? QStringLiteral("-000.000%")
+                                                             : QStringLiteral("000000"));
+        m_view->setColumnWidth(c, std::max(metrics.horizontalAdvance(caption), sample) + 20);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(m_view);
+
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &RatingsPane::selectionChanged);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &RatingsPane::selectionChanged);
+    connect(m_view, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid()) {
+            emit rowActivated();
+        }
+    });
+}
+
+void RatingsPane::bindCommands(const QList<QAction*>& contextMenu) {
+    m_view->addActions(contextMenu);
+}
+
+std::vector<int> RatingsPane::selectedRows() const {
+    std::vector<int> rows;
+    for (const QItemSelectionRange& range : m_view->selectionModel()->selection()) {
+        for (int r = range.top(); r <= range.bottom(); ++r) {
+            rows.push_back(r);
+        }
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+bool RatingsPane::hasSelection() const {
+    return m_view->selectionModel()->hasSelection();
+}
+
+void RatingsPane::refresh(bool rowsChanged, int sortColumn, bool descending) {
+    if (rowsChanged) {
+        m_model->reload();
+    }
+    QHeaderView* header = m_view->horizontalHeader();
+    QSignalBlocker block(header);
+    header->setSortIndicator(sortColumn, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void RatingsPane::repaint() {
+    m_model->repaint();
+}
+
+std::vector<int> RatingsPane::columnWidths() const {
+    std::vector<int> widths;
+    for (int c = 0; c < RatingsModel::kColumnCount; ++c) {
+        widths.push_back(m_view->columnWidth(c));
+    }
+    return widths;
+}
+
+void RatingsPane::setColumnWidths(const std::vector<int>& widths) {
+    for (int c = 0; c < RatingsModel::kColumnCount && c < static_cast<int>(widths.size()); ++c) {
+        m_view->setColumnWidth(c, std::max(0, widths[static_cast<size_t>(c)]));
+    }
+}
+
+}  // namespace pentad

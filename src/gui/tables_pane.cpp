@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The regular stakes tab: the list over the rules.
+#include "tables_pane.h"
+
+#include <algorithm>
+
+#include <QAction>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "models/tables_model.h"
+
+namespace pentad {
+
+TablesPane::TablesPane(Workspace& workspace, QWidget* parent) : QWidget(parent) {
+    m_model = new TablesModel(workspace, this);
+    m_view = new QTableView(this);
+    m_view->setObjectName(QStringLiteral("lvTables"));
+    m_view->setModel(m_model);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_view->setWordWrap(false);
+    m_view->setCornerButtonEnabled(false);
+    m_view->verticalHeader()->hide();
+    m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 4);
+    m_view->horizontalHeader()->setHighlightSections(false);
+    m_view->horizontalHeader()->setMinimumSectionSize(16);
+    // The comment takes most of the room; the other columns fit their captions.
+    const QFontMetrics metrics = m_view->horizontalHeader()->fontMetrics();
+    std::vector<int> widths = {300};
+    for (int c = 1; c < TablesModel::kColumnCount; ++c) {
+        const QString caption = m_model->headerData(c, Qt::Horizontal).toString();
+        widths.push_back(std::max(50, metrics.horizontalAdvance(caption) + 20));
+    }
+    setColumnWidths(widths);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(m_view);
+
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TablesPane::selectionChanged);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TablesPane::selectionChanged);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &TablesPane::selectionChanged);
+}
+
+void TablesPane::bindCommands(const QList<QAction*>& contextMenu) {
+    m_view->addActions(contextMenu);
+}
+
+int TablesPane::currentRow() const {
+    const QModelIndex current = m_view->selectionModel()->currentIndex();
+    return current.isValid() && current.row() < m_model->rowCount() ? current.row() : -1;
+}
+
+std::vector<int> TablesPane::selectedRows() const {
+    std::vector<int> rows;
+    for (const QItemSelectionRange& range : m_view->selectionModel()->selection()) {
+        for (int r = range.top(); r <= range.bottom(); ++r) {
+            rows.push_back(r);
+        }
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void TablesPane::refresh() {
+    m_model->reload();
+}
+
+std::vector<int> TablesPane::columnWidths() const {
+    std::vector<int> widths;
+    for (int c = 0; c < TablesModel::kColumnCount; ++c) {
+        widths.push_back(m_view->columnWidth(c));
+    }
+    return widths;
+}
+
+void TablesPane::setColumnWidths(const std::vector<int>& widths) {
+    for (int c = 0; c < TablesModel::kColumnCount && c < static_cast<int>(widths.size()); ++c) {
+        m_view->setColumnWidth(c, std::max(0, widths[static_cast<size_t>(c)]));
+    }
+}
+
+}  // namespace pentad

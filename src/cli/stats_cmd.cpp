@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// pentad-cli methods, stats and prefetch: the method list, one statistics
-// table, and the prefetch files of the full set of combinations.
+// pentad-cli methods, stats, prefetch and shredding: the method list, one
+// statistics table, the prefetch files of the full set of combinations, and
+// the formulas of the shredding methods.
+#include <array>
 #include <bitset>
+#include <optional>
 
 #include "cli_context.h"
+#include "shell/cp1251.h"
 #include "shell/error.h"
 #include "shell/text_utils.h"
+#include "stats/formula.h"
 #include "stats/prefetch.h"
 #include "stats/stat_table.h"
 #include "stats/stat_texts.h"
@@ -131,6 +136,51 @@ void addStatsCommands(CLI::App& app, CliContext& ctx) {
             }
             ws.prefetchs().buildAll(ws.stats(), groups);
             return 0;
+        };
+    });
+
+    struct ShreddingOptions {
+        std::array<std::optional<std::string>, 3> formulas;
+        std::array<std::optional<int>, 3> digits;
+    };
+    auto sopts = std::make_shared<ShreddingOptions>();
+    auto* shredding = app.add_subcommand(
+        "shredding", "Show or change the formulas of the shredding methods (SHR1..SHR3)");
+    for (size_t k = 0; k < 3; ++k) {
+        const std::string n = std::to_string(k + 1);
+        shredding->add_option("--formula" + n, sopts->formulas[k],
+                              "Formula " + n + " over n1..n5, p1..p5, t1..t5");
+        shredding->add_option("--digits" + n, sopts->digits[k],
+                              "Decimals used of formula " + n + " (1..5)")
+            ->check(CLI::Range(1, 5));
+    }
+    shredding->callback([&ctx, sopts] {
+        ctx.action = [&ctx, sopts] {
+            Workspace& ws = ctx.workspace();
+            std::array<std::string, 3> formulas = ws.stats().Formulas;
+            std::array<uint8_t, 3> digits = ws.stats().FormulaDigits;
+            bool changed = false;
+            for (size_t k = 0; k < 3; ++k) {
+                if (sopts->formulas[k]) {
+                    formulas[k] = *sopts->formulas[k];
+                    changed = true;
+                }
+                if (sopts->digits[k]) {
+                    digits[k] = static_cast<uint8_t>(*sopts->digits[k]);
+                    changed = true;
+                }
+            }
+            bool ok = !changed || ws.applyShredding(formulas, digits);
+            std::string out;
+            for (size_t k = 0; k < 3; ++k) {
+                out += format("SHR%d\t%d\t", static_cast<int>(k + 1), digits[k]) + formulas[k] + "\n";
+                if (std::optional<size_t> at = formulaSyntaxError(formulas[k])) {
+                    ctx.shell.warning(format(texts::kShreddingUnreadable, static_cast<int>(k + 1),
+                                             static_cast<int>(utf8Length(formulas[k].substr(0, *at)) + 1)));
+                }
+            }
+            CliContext::print(out);
+            return ok ? 0 : 1;
         };
     });
 }

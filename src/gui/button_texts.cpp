@@ -4,6 +4,7 @@
 #include "button_texts.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QPushButton>
@@ -47,6 +48,14 @@ void applyButtonTexts(QMessageBox& box) {
             button->setText(QString::fromUtf8(text));
         }
     }
+}
+
+QDialogButtonBox* dialogButtons(QDialog& dialog, QDialogButtonBox::StandardButtons which) {
+    auto* box = new QDialogButtonBox(which, &dialog);
+    applyButtonTexts(*box);
+    QObject::connect(box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    return box;
 }
 
 }  // namespace pentad

@@ -4,12 +4,20 @@
 // installed.
 #pragma once
 
-class QDialogButtonBox;
+#include <QDialogButtonBox>
+
+class QDialog;
 class QMessageBox;
 
 namespace pentad {
 
 void applyButtonTexts(QDialogButtonBox& box);
 void applyButtonTexts(QMessageBox& box);
+
+// The button box of a dialog: `which` with the Russian captions, accepting
+// and rejecting the dialog. The caller places it in its layout.
+QDialogButtonBox* dialogButtons(QDialog& dialog,
+                                QDialogButtonBox::StandardButtons which = QDialogButtonBox::Ok |
+                                                                          QDialogButtonBox::Cancel);
 
 }  // namespace pentad

@@ -249,6 +249,17 @@ inline constexpr const char* kConfigMaxStake = "Расширенная став�
 inline constexpr const char* kConfigBadSegment =
     "Некорректное значение: %s!\r\rУкажите любое число от 1 до 9";
 
+// The shredding formulas dialog.
+inline constexpr const char* kCmdEditShredding = "Формулы шинковки";
+inline constexpr const char* kHintEditShredding = "Редактирование формул для методов шинковки";
+inline constexpr const char* kShreddingCaption = "Методы шинковки";
+inline constexpr const char* kShreddingFormulaLabel = "Формула %d:";
+inline constexpr const char* kShreddingFormulaHint = "Используемая формула";
+inline constexpr const char* kShreddingDigitsHint = "Количество используемых знаков после запятой";
+inline constexpr const char* kShreddingVariables =
+    "Используемые переменные:\r\nn1, n2, n3, ..., nX - числа текущего тиража\r\np1, p2, p3, ..., "
+    "pX - числа предыдущего тиража";
+
 // Standard buttons (Qt's own translations may be missing on the system).
 inline constexpr const char* kButtonOk = "OK";
 inline constexpr const char* kButtonCancel = "Отмена";

@@ -105,6 +105,10 @@ void TTemplateMain::createStakeCommands() {
     m_commands->add({.name = "EditConfig", .caption = texts::kCmdEditConfig, .execute = [this] {
                          editConfig();
                      }});
+    m_commands->add({.name = "EditShredding",
+                     .caption = texts::kCmdEditShredding,
+                     .hint = texts::kHintEditShredding,
+                     .execute = [this] { editShredding(); }});
 
     m_commands->add({.name = "StakeAdd",
                      .caption = texts::kCmdStakeAdd,

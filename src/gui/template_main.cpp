@@ -182,6 +182,7 @@ void TTemplateMain::createCommands() {
 void TTemplateMain::createMenus() {
     QMenu* file = menuBar()->addMenu(fromUtf8(texts::kMenuFile));
     file->addAction(action(QStringLiteral("EditConfig")));
+    file->addAction(action(QStringLiteral("EditShredding")));
     file->addSeparator();
     file->addAction(action(QStringLiteral("ExitProgram")));
 

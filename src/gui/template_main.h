@@ -189,6 +189,7 @@ private:
     void tablesStakeAdd();
     void tablesStakeTest();
     void editConfig();
+    void editShredding();
 
     Workspace& m_workspace;
     QtUserInterface& m_ui;

@@ -11,6 +11,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
@@ -27,6 +28,7 @@
 #include "dialogs/description_dialog.h"
 #include "dialogs/favourites_dialog.h"
 #include "dialogs/filter_dialog.h"
+#include "dialogs/shredding_dialog.h"
 #include "gui_tests.h"
 #include "modal_script.h"
 #include "models/combs_model.h"
@@ -113,6 +115,7 @@ private slots:
     void resetShowsEveryMethodAgainAfterConfirmation();
     void descriptionNeedsAHelpFile();
     void sortAndHeightsAreKeptAcrossStarts();
+    void shreddingFormulasRenameAndRecountTheChosenMethod();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -376,6 +379,47 @@ void StatPageTest::descriptionNeedsAHelpFile() {
     info.trigger();
     QCOMPARE(caption, QStringLiteral("Описание методики расчета"));
     QVERIFY2(shown.contains(QStringLiteral("Filters_1049_NUMS.htm")), qPrintable(shown));
+}
+
+void StatPageTest::shreddingFormulasRenameAndRecountTheChosenMethod() {
+    Program& p = *m_program;
+    p.choose("SHR1");
+    QCOMPARE(p.pane().chooser()->currentText(),
+             QStringLiteral("{ shr } Метод шинковки 1: (n1+n2)/(n3+n4+n5) [ SNG ]"));
+
+    bool warned = false;
+    QString warning;
+    QString note;
+    onNextModal<ShreddingDialog>([&](ShreddingDialog* dialog) {
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Методы шинковки"));
+        auto* formula = dialog->findChild<QLineEdit*>(QStringLiteral("edFormula1"));
+        auto* digits = dialog->findChild<QSpinBox*>(QStringLiteral("edFormulaDigits1"));
+        auto* label = dialog->findChild<QLabel*>(QStringLiteral("lbFormulaWarning1"));
+        note = dialog->findChild<QLabel*>(QStringLiteral("lbVariables"))->text();
+        QCOMPARE(digits->maximum(), 5);
+        // An unreadable formula is pointed out but not refused.
+        formula->setText(QStringLiteral("n1+*0.5"));
+        warned = !label->isHidden();
+        warning = label->text();
+        formula->setText(QStringLiteral("n1+0.5"));
+        QVERIFY(label->isHidden());
+        digits->setValue(1);
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    p.command("EditShredding").trigger();
+    QVERIFY(warned);
+    QCOMPARE(warning, QStringLiteral("Формула 1 не читается с позиции 4, её значение будет 0"));
+    QVERIFY(note.startsWith(QStringLiteral("Используемые переменные:\nn1, n2, n3")));
+
+    // The choice stays on the method, now named and counted by the new formula:
+    // n1 + 0.5 to one decimal is 5 for every draw.
+    QCOMPARE(p.pane().chooser()->currentText(),
+             QStringLiteral("{ shr } Метод шинковки 1: n1+0.5 [ SNG ]"));
+    QTRY_COMPARE(p.model().rowCount(), 1);
+    QCOMPARE(p.cell(0, 0), QStringLiteral("5"));
+    IniFile ini((m_dir->path() + "/Pentad.ini").toStdString());
+    QCOMPARE(ini.readString("SHREDDING", "Formula1", ""), std::string("n1+0.5"));
+    QCOMPARE(ini.readInt("SHREDDING", "Formula1Digits", 0), 1LL);
 }
 
 void StatPageTest::sortAndHeightsAreKeptAcrossStarts() {

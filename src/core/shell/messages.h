@@ -42,6 +42,7 @@ inline constexpr const char* kErrorLoadParameters = "Ошибка загрузк
 inline constexpr const char* kErrorStart = "Ошибка запуска программы!\r\r%s";
 inline constexpr const char* kErrorInit = "Ошибка инициализации программы!\r\r%s";
 inline constexpr const char* kStatusLoadingConfig = "Загрузка файла конфигурации...";
+inline constexpr const char* kStatusSavingConfig = "Сохранение файла конфигурации...";
 inline constexpr const char* kStatusInit = "Инициализация...";
 
 inline constexpr const char* kMainCaption = "Анализ статистики лотереи \"Florida PICK 5\"";

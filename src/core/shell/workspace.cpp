@@ -128,12 +128,39 @@ bool Workspace::applyConfig(const TConfigData& edited) {
     m_stats.SaveWeights();
     bool ok = m_shell.guard(texts::kErrorWriteConfig, [&] { m_stats.SaveSettings(m_ini); });
     rebuildMethodList(true);
-    if (m_form.PrefetchsEnabled && groups.any()) {
-        m_prefetchs.buildAll(m_stats, groups);
-    }
+    renewPrefetchGroups(groups);
     m_statPage.ResetCache();
     refreshViews();
     return ok;
+}
+
+bool Workspace::applyShredding(const std::array<std::string, 3>& formulas,
+                               const std::array<uint8_t, 3>& digits) {
+    m_stats.Formulas = formulas;
+    m_stats.FormulaDigits = digits;
+    bool ok = true;
+    {
+        OperationScope op(m_shell, texts::kStatusSavingConfig);
+        ok = m_shell.guard(texts::kErrorWriteConfig, [&] { m_stats.SaveShredding(m_ini); });
+    }
+    rebuildMethodList(true);
+    std::bitset<13> groups;
+    groups.set(kShreddingGroup);
+    renewPrefetchGroups(groups);
+    m_statPage.ResetCache();
+    refreshViews();
+    return ok;
+}
+
+void Workspace::renewPrefetchGroups(const std::bitset<13>& groups) {
+    if (groups.none()) {
+        return;
+    }
+    if (m_form.PrefetchsEnabled) {
+        m_prefetchs.buildAll(m_stats, groups);
+    } else {
+        m_prefetchs.discard(m_stats, groups);
+    }
 }
 
 void Workspace::generateDefaultCombs() {

@@ -108,6 +108,14 @@ public:
     // list and, with prefetch files on, the files of the changed groups.
     bool applyConfig(const TConfigData& edited);
 
+    // ---- shredding formulas ----
+    // Replaces the three formulas and their decimals, writes SHREDDING,
+    // rebuilds the method list keeping the choice and the prefetch files of
+    // the shredding group. False when the configuration file could not be
+    // written (the error box was shown; the new formulas are in use anyway).
+    bool applyShredding(const std::array<std::string, 3>& formulas,
+                        const std::array<uint8_t, 3>& digits);
+
     // Writes a boolean view option of the main window to "Pentad.frm" at once.
     void setViewOption(const char* key, bool value);
     void setViewOption(const char* key, int value);
@@ -154,6 +162,10 @@ public:
 
 private:
     void refreshViews() { m_changes |= kChangeViews; }
+    // Rebuilds the prefetch files of `groups` when prefetch files are on;
+    // when they are off, removes them, so that they are counted afresh with
+    // the new settings the next time they are needed.
+    void renewPrefetchGroups(const std::bitset<13>& groups);
 
     Shell& m_shell;
     std::string m_folder;

@@ -67,6 +67,9 @@ public:
     // its group is in `groups`. Progress over the entries.
     void buildAll(const TStatList& list, const std::bitset<13>& groups);
 
+    // Removes the files of the entries whose group is in `groups`.
+    void discard(const TStatList& list, const std::bitset<13>& groups);
+
 private:
     Shell& m_shell;
     std::string m_folder;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one explicit list of the 143 statistic method classes in registry
 // order. The order is the order of the method list and of the choosers, so a
-// position never changes; a family not built yet leaves its positions null.
+// position never changes.
 #include "stats/methods/channel_stats.h"
 #include "stats/methods/characteristic_stats.h"
 #include "stats/methods/combined_value_stats.h"

@@ -24,6 +24,8 @@ enum StatFlag : uint8_t {
 
 // The 13 groups.
 inline constexpr int kGroupCount = 13;
+// The group of the shredding methods, whose values follow the user formulas.
+inline constexpr int kShreddingGroup = 12;
 const char* groupCode(int group);     // "num", ... "" outside 0..12
 const char* groupCaption(int group);  // "Числа тиража", ...
 // "{ %1:s } %0:s" with caption and code; "#ERROR#" outside 0..12.

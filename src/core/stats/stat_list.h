@@ -20,8 +20,7 @@ class Shell;
 
 inline constexpr int kRegistrySize = 143;
 
-// The 143 method classes in registry order; positions whose family is not
-// built are null.
+// The 143 method classes in registry order.
 const std::array<const StatClass*, kRegistrySize>& statRegistry();
 
 // One entry of the method list.

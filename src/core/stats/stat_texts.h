@@ -59,5 +59,8 @@ inline constexpr const char* kCmdFiltersInfo = "Описание статист�
 inline constexpr const char* kConfirmFiltersReset =
     "Вы действительно хотите сбросить список избранных фильтров?";
 inline constexpr const char* kPleaseWait = "Подождите пожалуйста...";
+// A shredding formula the evaluator cannot read (it gives 0 everywhere).
+inline constexpr const char* kShreddingUnreadable =
+    "Формула %d не читается с позиции %d, её значение будет 0";
 
 }  // namespace pentad::texts

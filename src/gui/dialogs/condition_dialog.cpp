@@ -35,10 +35,7 @@ ConditionDialog::ConditionDialog(QWidget* parent) : QDialog(parent) {
     row->addWidget(m_mode, 1);
     row->addWidget(m_value);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    applyButtonTexts(*buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &ConditionDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &ConditionDialog::reject);
+    QDialogButtonBox* buttons = dialogButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);

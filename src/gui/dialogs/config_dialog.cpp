@@ -216,10 +216,7 @@ ConfigDialog::ConfigDialog(Shell& shell, const TConfigData& config, QWidget* par
     columnsRow->addSpacing(12);
     columnsRow->addLayout(right);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    applyButtonTexts(*buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &ConfigDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &ConfigDialog::reject);
+    QDialogButtonBox* buttons = dialogButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columnsRow);

@@ -86,10 +86,7 @@ DrawDialog::DrawDialog(Shell& shell, const TDrawRec& draw, bool showDate, QWidge
         layout->addLayout(dateRow);
     }
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    applyButtonTexts(*buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &DrawDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &DrawDialog::reject);
+    QDialogButtonBox* buttons = dialogButtons(*this);
     layout->addSpacing(8);
     layout->addWidget(buttons);
 

@@ -107,10 +107,7 @@ FavouritesDialog::FavouritesDialog(Shell& shell, TStatList& list, std::string fa
     optionsLayout->addWidget(m_showGroupName);
     optionsLayout->addWidget(m_showMethodFlags);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    applyButtonTexts(*buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &FavouritesDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &FavouritesDialog::reject);
+    QDialogButtonBox* buttons = dialogButtons(*this);
 
     auto* commands = new QVBoxLayout;
     for (QPushButton* b : {m_checkAll, m_checkNone, m_groupAll, m_groupNone}) {

@@ -181,10 +181,7 @@ FilterDialog::FilterDialog(Shell& shell, const TStatList& list, const StatPage& 
     stopRow->addWidget(labelFor(texts::kStopValueLabel, m_stopValue, this));
     stopRow->addWidget(m_stopValue);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    applyButtonTexts(*buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &FilterDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &FilterDialog::reject);
+    QDialogButtonBox* buttons = dialogButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

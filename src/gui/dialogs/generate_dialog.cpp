@@ -55,10 +55,7 @@ GenerateDialog::GenerateDialog(const GenerateParams& defaults, FileChooser choos
     m_saveDefaults->setObjectName(QStringLiteral("cbSaveDefaults"));
     m_saveDefaults->setChecked(false);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    applyButtonTexts(*buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &GenerateDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &GenerateDialog::reject);
+    QDialogButtonBox* buttons = dialogButtons(*this);
 
     auto* parameterRow = new QHBoxLayout;
     parameterRow->addWidget(m_parameters, 1);

@@ -127,10 +127,7 @@ LineDialog::LineDialog(Shell& shell, const TStatList& list, const StatPage& page
     }
     filterGrid->setColumnStretch(1, 1);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    applyButtonTexts(*buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &LineDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &LineDialog::reject);
+    QDialogButtonBox* buttons = dialogButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(commentLabel);

@@ -65,10 +65,7 @@ MultiStakeDialog::MultiStakeDialog(int drawNumber, const std::string& comment, Q
     addField(texts::kStakeDialogComment, m_comment);
     addField(texts::kStakeDialogDraws, m_draws);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    applyButtonTexts(*buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &MultiStakeDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &MultiStakeDialog::reject);
+    QDialogButtonBox* buttons = dialogButtons(*this);
 
     layout->addSpacing(8);
     layout->addWidget(buttons);

@@ -70,10 +70,7 @@ RuleDialog::RuleDialog(Shell& shell, const TTableRec& rule, const TTableArray& r
     stepForm->addRow(QString::fromUtf8(texts::kRuleStepLabel), m_step);
     layout->addLayout(stepForm);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    applyButtonTexts(*buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &RuleDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &RuleDialog::reject);
+    QDialogButtonBox* buttons = dialogButtons(*this);
     layout->addSpacing(8);
     layout->addWidget(buttons);
 

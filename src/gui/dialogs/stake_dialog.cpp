@@ -92,10 +92,7 @@ StakeDialog::StakeDialog(Shell& shell, const TStakeRec& stake, QWidget* parent)
     addField(texts::kStakeDialogComment, m_comment);
     addField(texts::kStakeDialogDraws, m_draws);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    applyButtonTexts(*buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &StakeDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &StakeDialog::reject);
+    QDialogButtonBox* buttons = dialogButtons(*this);
 
     layout->addSpacing(8);
     layout->addWidget(buttons);

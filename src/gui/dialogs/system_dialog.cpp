@@ -197,11 +197,8 @@ SystemDialog::SystemDialog(Shell& shell, const tSystemData& data, bool editable,
     connect(addButton(texts::kSystemSaveFile, "btnSave", true), &QPushButton::clicked, this,
             &SystemDialog::saveFile);
 
-    auto* buttons = new QDialogButtonBox(
-        editable ? QDialogButtonBox::Ok | QDialogButtonBox::Cancel : QDialogButtonBox::Close, this);
-    applyButtonTexts(*buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &SystemDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &SystemDialog::reject);
+    QDialogButtonBox* buttons = dialogButtons(
+        *this, editable ? QDialogButtonBox::Ok | QDialogButtonBox::Cancel : QDialogButtonBox::Close);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

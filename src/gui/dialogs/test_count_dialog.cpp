@@ -31,10 +31,7 @@ TestCountDialog::TestCountDialog(int maximum, QWidget* parent) : QDialog(parent)
     auto* label = new QLabel(QString::fromUtf8(texts::kTestCountPrompt), this);
     label->setBuddy(m_count);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    applyButtonTexts(*buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TestCountDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &TestCountDialog::reject);
+    QDialogButtonBox* buttons = dialogButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);

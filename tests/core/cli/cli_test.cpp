@@ -112,5 +112,24 @@ TEST(Cli, FavouritesAreStoredInTheFavouritesFile) {
     EXPECT_NE(dir.read("Pentad.flt").find("Favorites=\r\n"), std::string::npos);
 }
 
+TEST(Cli, ShreddingFormulasAreShownChangedAndUsed) {
+    TempDir dir;
+    dir.write("Pentad.ldr", drawBytes(1, {1, 2, 3, 4, 5}, ""));
+    EXPECT_EQ(run(dir, "shredding").out,
+              "SHR1\t2\t(n1+n2)/(n3+n4+n5)\nSHR2\t2\t(n1+n3+n5)/(n2+n4)\n"
+              "SHR3\t2\t(n3+n4+n5)/(n1+n2)\n");
+    Result set = run(dir, "shredding --formula2 'n1/7' --digits2 3 --formula3 'n1+'");
+    ASSERT_EQ(set.code, 0);
+    EXPECT_EQ(set.out, "SHR1\t2\t(n1+n2)/(n3+n4+n5)\nSHR2\t3\tn1/7\nSHR3\t2\tn1+\n");
+    // The last formula is kept as typed, with a warning that it gives 0.
+    EXPECT_NE(dir.read("stderr.txt").find("Формула 3 не читается с позиции 4"), std::string::npos);
+    // 1/7 = 0.142857...: the first three decimals.
+    Result stats = run(dir, "stats --method SHR2");
+    EXPECT_NE(stats.out.find("\n142\t1\t"), std::string::npos) << stats.out;
+    EXPECT_NE(run(dir, "shredding --digits1 6").code, 0);
+    EXPECT_NE(run(dir, "methods").out.find("SHR2\tshr\tSNG\tМетод шинковки 2: n1/7\n"),
+              std::string::npos);
+}
+
 }  // namespace
 }  // namespace pentad

@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/workspace.h"
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
+
+#include "shell/cp1251.h"
+#include "shell/file_io.h"
+#include "stats/prefetch.h"
 
 #include "support/scripted_user_interface.h"
 #include "support/temp_dir.h"
@@ -117,6 +123,62 @@ TEST_F(WorkspaceTest, DrawInformationListsNumberDateAndGrid) {
     EXPECT_EQ(info.cells[3][0], 3);  // position 1 holds digit 3
     EXPECT_EQ(info.cells[1][1], 1);
     EXPECT_EQ(info.cells[0][0], -1);
+}
+
+// New formulas reach the file, the captions and the full-set counts; files
+// counted with the old formulas never outlive the change.
+TEST_F(WorkspaceTest, NewShreddingFormulasAreSavedAndTheirPrefetchFilesRenewed) {
+    Workspace ws(shell, dir.path());
+    const int shr1 = ws.stats().IndexOfCode("SHR1");
+    const int nums = ws.stats().IndexOfCode("NUMS");
+    ASSERT_GE(shr1, 0);
+    ASSERT_TRUE(ws.prefetchs().build(ws.stats(), shr1));
+    ASSERT_TRUE(ws.prefetchs().build(ws.stats(), nums));
+    const std::string shrFile = ws.prefetchs().pathOf(ws.stats(), shr1);
+    const std::string numsFile = ws.prefetchs().pathOf(ws.stats(), nums);
+
+    // Prefetch files off: the stale file goes, the other groups stay.
+    ASSERT_FALSE(ws.form().PrefetchsEnabled);
+    EXPECT_TRUE(ws.applyShredding({"n1+0.5", "N2/4", "sqrt(n3)"}, {1, 2, 5}));
+    EXPECT_FALSE(fileExists(shrFile));
+    EXPECT_TRUE(fileExists(numsFile));
+    std::string ini = cp1251ToUtf8(dir.read("Pentad.ini"));
+    EXPECT_NE(ini.find("Formula1=n1+0.5"), std::string::npos);
+    EXPECT_NE(ini.find("Formula2=N2/4"), std::string::npos);
+    EXPECT_NE(ini.find("Formula3Digits=5"), std::string::npos);
+    EXPECT_EQ(ws.stats().Item(ws.stats().IndexOfCode("SHR3")).FormulaText, "sqrt(n3)");
+    EXPECT_EQ(ws.stats().Item(shr1).DisplayCaption(), "Метод шинковки 1: n1+0.5");
+    EXPECT_EQ(shell.status(), "");
+    EXPECT_FALSE(ui.hasError());
+
+    // A fresh start reads the formulas back.
+    {
+        Workspace again(shell, dir.path());
+        EXPECT_EQ(again.stats().Formulas[1], "N2/4");
+        EXPECT_EQ(again.stats().FormulaDigits[2], 5);
+    }
+
+    // Prefetch files on: the file is counted with the new formula, n1 + 0.5
+    // to one decimal being 5 for every combination.
+    ws.form().PrefetchsEnabled = true;
+    EXPECT_TRUE(ws.applyShredding({"n1+0.5", "N2/4", "sqrt(n3)"}, {1, 2, 5}));
+    std::optional<PrefetchData> data = ws.prefetchs().open(ws.stats(), shr1);
+    ASSERT_TRUE(data.has_value());
+    ASSERT_EQ(data->records.size(), 1u);
+    EXPECT_EQ(data->records[0].Key[0], 5);
+    EXPECT_EQ(data->records[0].FullCount, 100000);
+}
+
+TEST_F(WorkspaceTest, UnwritableConfigurationKeepsTheNewFormulasInUse) {
+    Workspace ws(shell, dir.path());
+    // A folder in the place of the file makes every write fail.
+    std::filesystem::remove(dir.file("Pentad.ini"));
+    std::filesystem::create_directory(dir.file("Pentad.ini"));
+    EXPECT_FALSE(ws.applyShredding({"n1", "n2", "n3"}, {2, 2, 2}));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text.rfind("Ошибка записи в файл конфигурации!\r\r", 0), 0u);
+    EXPECT_EQ(ws.stats().Formulas[0], "n1");
+    EXPECT_TRUE(shell.isIdle());
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ const StatClass TstQuorin3::Class = {
     .baseFlags = kFlagS | kFlagD, .hasNumericValue = false, .create = &createStat<TstQuorin3>};
 const StatClass TstShreddingStat::Class = {
     .name = "TstShreddingStat", .codeFormat = "SHR%d",
-    .captionFormat = "Метод шинковки %0:d: %%s", .helpCodeFormat = "SHRx", .group = 12,
+    .captionFormat = "Метод шинковки %0:d: %%s", .helpCodeFormat = "SHRx", .group = kShreddingGroup,
     .baseFlags = kFlagS | kFlagN, .isGraph = true, .hasVariants = true,
     .variantRange = &formulas, .create = &createStat<TstShreddingStat>};
 // clang-format on

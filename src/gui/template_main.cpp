@@ -30,6 +30,7 @@
 #include "shell/view_state.h"
 #include "stat_pane.h"
 #include "stats/stat_texts.h"
+#include "systems_pane.h"
 #include "window_placement.h"
 
 namespace pentad {
@@ -246,6 +247,8 @@ void TTemplateMain::restoreLayout() {
         m_combsPane->setFiltersHeight(form.FiltersHeight > 0 ? form.FiltersHeight
                                                              : kDesignedFiltersHeight);
         restoreStakeLayout();
+        restoreColumnWidths(*m_scenarioPane->view(), frm, kMainFormSection);
+        restoreColumnWidths(*m_systemsPane->view(), frm, kMainFormSection);
     });
 }
 
@@ -273,6 +276,8 @@ void TTemplateMain::saveLayout() {
         writeColumnWidths(frm, kMainFormSection, kFilterListName,
                           m_combsPane->filterColumnWidths());
         saveStakeLayout();
+        saveColumnWidths(*m_scenarioPane->view(), frm, kMainFormSection);
+        saveColumnWidths(*m_systemsPane->view(), frm, kMainFormSection);
         const StatPage& page = m_workspace.statPage();
         writeSortType(frm, kMainFormSection, kStatListName, page.sortColumn(),
                       page.sortDescending() ? 1 : 0);

@@ -3,8 +3,13 @@
 // section in "Pentad.frm".
 #include "window_placement.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QGuiApplication>
+#include <QAbstractItemModel>
 #include <QScreen>
+#include <QTableView>
 #include <QWidget>
 
 #include "shell/view_state.h"
@@ -60,6 +65,27 @@ void saveWindowPlacement(const QWidget& window, IniFile& frm, const std::string&
     p.NormPos = {rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1};
     const QSize size = screen != nullptr ? screen->size() : QSize(0, 0);
     writeWindowPlacement(frm, section, p, size.width(), size.height());
+}
+
+void restoreColumnWidths(QTableView& view, const IniFile& frm, const std::string& section) {
+    const int columns = view.model() != nullptr ? view.model()->columnCount() : 0;
+    std::vector<int> widths;
+    for (int c = 0; c < columns; ++c) {
+        widths.push_back(view.columnWidth(c));
+    }
+    readColumnWidths(frm, section, view.objectName().toStdString(), widths);
+    for (int c = 0; c < columns; ++c) {
+        view.setColumnWidth(c, std::max(0, widths[static_cast<size_t>(c)]));
+    }
+}
+
+void saveColumnWidths(const QTableView& view, IniFile& frm, const std::string& section) {
+    const int columns = view.model() != nullptr ? view.model()->columnCount() : 0;
+    std::vector<int> widths;
+    for (int c = 0; c < columns; ++c) {
+        widths.push_back(view.columnWidth(c));
+    }
+    writeColumnWidths(frm, section, view.objectName().toStdString(), widths);
 }
 
 }  // namespace pentad

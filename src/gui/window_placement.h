@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Window placement kept in "Pentad.frm": the normal position and size of a
 // window and whether it was maximised, stored per screen size and applied
-// only on a screen of the same pixel density.
+// only on a screen of the same pixel density; and the column widths of the
+// lists inside it.
 #pragma once
 
 #include <string>
 
+class QTableView;
 class QWidget;
 
 namespace pentad {
@@ -20,5 +22,9 @@ bool restoreWindowPlacement(QWidget& window, const IniFile& frm, const std::stri
 // Writes the window's normal position and state to `section`. Throws
 // pentad::Error when the file cannot be written.
 void saveWindowPlacement(const QWidget& window, IniFile& frm, const std::string& section);
+
+// Column widths of a list, kept under the list's object name ("lvScript").
+void restoreColumnWidths(QTableView& view, const IniFile& frm, const std::string& section);
+void saveColumnWidths(const QTableView& view, IniFile& frm, const std::string& section);
 
 }  // namespace pentad

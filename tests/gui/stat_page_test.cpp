@@ -34,7 +34,9 @@
 #include "models/combs_model.h"
 #include "models/stat_model.h"
 #include "shell/ini_file.h"
+#include "scenario_pane.h"
 #include "stat_pane.h"
+#include "systems_pane.h"
 #include "test_program.h"
 
 namespace pentad::test {
@@ -427,10 +429,14 @@ void StatPageTest::sortAndHeightsAreKeptAcrossStarts() {
     p.table().sortByColumn(6, Qt::DescendingOrder);
     p.table().setColumnWidth(0, 131);
     p.pane().lengthField()->setValue(7);
+    p.window.scenarioPane()->view()->setColumnWidth(0, 222);
+    p.window.systemsPane()->view()->setColumnWidth(1, 77);
     QVERIFY(p.window.close());
     IniFile frm((m_dir->path() + "/Pentad.frm").toStdString());
     QCOMPARE(frm.readString("TFormMain", "lvStat.SortType", ""), std::string("6,1"));
     QCOMPARE(frm.readInt("TFormMain", "lvStat.Column0", 0), 131);
+    QCOMPARE(frm.readInt("TFormMain", "lvScript.Column0", 0), 222);
+    QCOMPARE(frm.readInt("TFormMain", "lvSystems.Column1", 0), 77);
     QCOMPARE(frm.readInt("TFormMain", "DrawsStatLen", 0), 7);
     const int chartHeight = static_cast<int>(frm.readInt("TFormMain", "DrawsStatHeight", 0));
     QVERIFY(chartHeight > 0);
@@ -441,6 +447,8 @@ void StatPageTest::sortAndHeightsAreKeptAcrossStarts() {
     QCOMPARE(next.workspace.statPage().sortColumn(), 6);
     QVERIFY(next.workspace.statPage().sortDescending());
     QCOMPARE(next.table().columnWidth(0), 131);
+    QCOMPARE(next.window.scenarioPane()->view()->columnWidth(0), 222);
+    QCOMPARE(next.window.systemsPane()->view()->columnWidth(1), 77);
     QCOMPARE(next.pane().lengthField()->value(), 7);
     QCOMPARE(next.pane().chartHeight(), chartHeight);
 }

@@ -2,9 +2,12 @@
 // Start of the desktop program: the data folder (--dir DIR, else the usual
 // choice), the workspace and the main window, whose second start stage runs
 // from a short timer. With --smoke the program ends once that stage has run,
-// which is how the build checks that the window comes up.
+// which is how the build checks that the window comes up. The words
+// "fullrecreate" and "fullrefresh" rebuild all, or build the missing,
+// prefetch files and end.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QApplication>
 #include <QStringList>
@@ -21,6 +24,7 @@ namespace {
 struct Options {
     std::optional<std::string> folder;
     bool smoke = false;
+    std::vector<std::string> words;  // everything else ("fullrefresh", ...)
 };
 
 Options parseOptions(const QStringList& args) {
@@ -33,6 +37,8 @@ Options parseOptions(const QStringList& args) {
             options.folder = args[++i].toStdString();
         } else if (arg.startsWith(QLatin1String("--dir="))) {
             options.folder = arg.mid(6).toStdString();
+        } else {
+            options.words.push_back(arg.toStdString());
         }
     }
     return options;
@@ -55,6 +61,7 @@ int main(int argc, char* argv[]) {
 
     pentad::Workspace workspace(shell, folder);
     pentad::TFormMain window(workspace, ui);
+    window.setCommandWords(options.words);
     if (options.smoke) {
         QObject::connect(
             &window, &pentad::TTemplateMain::initialised, &window, [&window] { window.close(); },

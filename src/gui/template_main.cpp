@@ -328,6 +328,13 @@ void TTemplateMain::initialise() {
         return;
     }
     applyChanges();
+    bool endNow = false;
+    shell().guard(texts::kErrorInit,
+                  [&] { endNow = m_workspace.startupPrefetchs(m_commandWords); });
+    if (endNow) {
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
+    applyChanges();
     emit initialised();
 }
 

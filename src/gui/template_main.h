@@ -9,6 +9,8 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <QMainWindow>
 
@@ -47,11 +49,16 @@ public:
     // Shows the window normal or maximised, as it was saved.
     void showRestored();
 
+    // Words of the command line the start looks for ("fullrecreate", ...).
+    void setCommandWords(std::vector<std::string> words) { m_commandWords = std::move(words); }
+
     // Second start stage, 100 ms after the window was built.
     void startInitialisation();
     // The second stage itself: status "Инициализация...", caption with the
     // version, offset 0, the draw archive loaded and shown, the combination
-    // set generated with the default parameters. Runs once.
+    // set generated with the default parameters, then the prefetch files
+    // built as the command words and the options ask (the program ends
+    // after that when a word asks it to). Runs once.
     void initialise();
 
     // Re-evaluates every command's enabling and check mark.
@@ -210,6 +217,7 @@ private:
     std::array<QLabel*, 7> m_panels{};
     bool m_startMaximised = false;
     bool m_initialised = false;
+    std::vector<std::string> m_commandWords;
     bool m_layoutSaved = false;
 };
 

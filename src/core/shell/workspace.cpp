@@ -94,6 +94,20 @@ void Workspace::setPrefetchsEnabled(bool on) {
     }
 }
 
+bool Workspace::startupPrefetchs(const std::vector<std::string>& commandWords) {
+    if (hasCommandWord(commandWords, words::kFullRecreate)) {
+        std::bitset<13> every;
+        every.set();
+        m_prefetchs.buildAll(m_stats, every);
+        return true;
+    }
+    const bool refresh = hasCommandWord(commandWords, words::kFullRefresh);
+    if (refresh || m_form.PrefetchsEnabled) {
+        m_prefetchs.buildAll(m_stats, {});
+    }
+    return refresh;
+}
+
 void Workspace::setShowTotalLine(bool on) {
     m_form.ShowTotalLine = on;
     m_statPage.ShowTotalLine = on;

@@ -73,6 +73,11 @@ public:
     // refills the choosers (positions kept when `keepSelection`).
     void rebuildMethodList(bool keepSelection = true);
     StatPage& statPage() { return m_statPage; }
+    // The prefetch step of the start: with "fullrecreate" among the command
+    // words every file is rebuilt; with "fullrefresh", or when prefetch files
+    // are on, the missing ones are built. True when a word asks the program
+    // to end once this is done.
+    bool startupPrefetchs(const std::vector<std::string>& commandWords);
     // Writes PrefetchsEnabled / ShowTotalLine and applies them to the page.
     void setPrefetchsEnabled(bool on);
     void setShowTotalLine(bool on);

@@ -181,5 +181,24 @@ TEST_F(WorkspaceTest, UnwritableConfigurationKeepsTheNewFormulasInUse) {
     EXPECT_TRUE(shell.isIdle());
 }
 
+TEST_F(WorkspaceTest, StartUpWordsBuildMissingOrEveryPrefetchFile) {
+    Workspace ws(shell, dir.path());
+    const std::string shrFile = ws.prefetchs().pathOf(ws.stats(), ws.stats().IndexOfCode("SHR1"));
+
+    // Prefetch files off and no word: nothing is counted, the start goes on.
+    EXPECT_FALSE(ws.startupPrefetchs({"--dir", dir.path()}));
+    EXPECT_FALSE(fileExists(shrFile));
+
+    std::filesystem::create_directories(dir.file("Prefetchs"));
+    dir.write("Prefetchs/Pentad_NUMS.dfc", std::string(12, '\x01'));
+    EXPECT_TRUE(ws.startupPrefetchs({"/FullRefresh"}));
+    EXPECT_TRUE(fileExists(shrFile));
+    EXPECT_EQ(dir.read("Prefetchs/Pentad_NUMS.dfc").size(), 12u);  // present, so kept
+
+    EXPECT_TRUE(ws.startupPrefetchs({"fullrecreate"}));
+    EXPECT_EQ(dir.read("Prefetchs/Pentad_NUMS.dfc").size(), 132u);
+    EXPECT_FALSE(ui.hasError());
+}
+
 }  // namespace
 }  // namespace pentad

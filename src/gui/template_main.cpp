@@ -242,6 +242,11 @@ void TTemplateMain::restoreLayout() {
             m_workspace.statPage().sortBy(column, direction != 0);
         }
         const MainFormSettings& form = m_workspace.form();
+        if (!form.PrefetchsInit) {
+            // The first start records the comparison option it started with.
+            m_workspace.setViewOption("PrefetchsInit", true);
+            m_workspace.setViewOption("PrefetchsEnabled", form.PrefetchsEnabled);
+        }
         m_statPane->setChartHeight(form.DrawsStatHeight > 0 ? form.DrawsStatHeight
                                                             : kDesignedStatHeight);
         m_combsPane->setFiltersHeight(form.FiltersHeight > 0 ? form.FiltersHeight

@@ -438,6 +438,9 @@ void StatPageTest::sortAndHeightsAreKeptAcrossStarts() {
     QCOMPARE(frm.readInt("TFormMain", "lvScript.Column0", 0), 222);
     QCOMPARE(frm.readInt("TFormMain", "lvSystems.Column1", 0), 77);
     QCOMPARE(frm.readInt("TFormMain", "DrawsStatLen", 0), 7);
+    // The first start recorded the comparison option it started with.
+    QVERIFY(frm.readBool("TFormMain", "PrefetchsInit", false));
+    QVERIFY(frm.hasKey("TFormMain", "PrefetchsEnabled"));
     const int chartHeight = static_cast<int>(frm.readInt("TFormMain", "DrawsStatHeight", 0));
     QVERIFY(chartHeight > 0);
     QVERIFY(frm.readInt("TFormMain", "FiltersHeight", 0) > 0);

@@ -150,8 +150,9 @@ void addStatsCommands(CLI::App& app, CliContext& ctx) {
         const std::string n = std::to_string(k + 1);
         shredding->add_option("--formula" + n, sopts->formulas[k],
                               "Formula " + n + " over n1..n5, p1..p5, t1..t5");
-        shredding->add_option("--digits" + n, sopts->digits[k],
-                              "Decimals used of formula " + n + " (1..5)")
+        shredding
+            ->add_option("--digits" + n, sopts->digits[k],
+                         "Decimals used of formula " + n + " (1..5)")
             ->check(CLI::Range(1, 5));
     }
     shredding->callback([&ctx, sopts] {
@@ -173,10 +174,12 @@ void addStatsCommands(CLI::App& app, CliContext& ctx) {
             bool ok = !changed || ws.applyShredding(formulas, digits);
             std::string out;
             for (size_t k = 0; k < 3; ++k) {
-                out += format("SHR%d\t%d\t", static_cast<int>(k + 1), digits[k]) + formulas[k] + "\n";
+                out +=
+                    format("SHR%d\t%d\t", static_cast<int>(k + 1), digits[k]) + formulas[k] + "\n";
                 if (std::optional<size_t> at = formulaSyntaxError(formulas[k])) {
-                    ctx.shell.warning(format(texts::kShreddingUnreadable, static_cast<int>(k + 1),
-                                             static_cast<int>(utf8Length(formulas[k].substr(0, *at)) + 1)));
+                    ctx.shell.warning(
+                        format(texts::kShreddingUnreadable, static_cast<int>(k + 1),
+                               static_cast<int>(utf8Length(formulas[k].substr(0, *at)) + 1)));
                 }
             }
             CliContext::print(out);

@@ -115,10 +115,11 @@ void TTemplateMain::createCombCommands() {
 }
 
 void TTemplateMain::createCombMenu() {
-    const char* names[] = {"CombsGen",  "CombsOpen",      "CombsSave",        "CombsUndo",
-                           nullptr,     "CombsDelExists", "CombsDelSelected", nullptr,
-                           "CombsInfo", "CombsCheckNums", "CombsFindInDraws", nullptr,
-                           "CombsCopy", "CombsPaste",     "CombsSelectAll"};
+    const char* names[] = {"CombsGen",      "CombsOpen",      "CombsSave",        "CombsUndo",
+                           nullptr,         "CombsDelExists", "CombsDelSelected", nullptr,
+                           "CombsInfo",     "CombsCheckNums", "CombsFindInDraws", nullptr,
+                           "CombsCopy",     "CombsPaste",     "CombsSelectAll",   nullptr,
+                           "CombsXlsExport"};
     QMenu* menu = menuBar()->addMenu(QString::fromUtf8(texts::kMenuCombs));
     QList<QAction*> contextMenu;
     for (const char* name : names) {

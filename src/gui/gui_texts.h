@@ -249,6 +249,14 @@ inline constexpr const char* kConfigMaxStake = "Расширенная став�
 inline constexpr const char* kConfigBadSegment =
     "Некорректное значение: %s!\r\rУкажите любое число от 1 до 9";
 
+// Spreadsheet exports.
+inline constexpr const char* kCmdXlsExport = "Экспорт в Microsoft Excel";
+inline constexpr const char* kCmdStatXlsExport = "Экспорт статистики в Microsoft Excel";
+inline constexpr const char* kCmdStakesXlsExport = "Экспорт ставок в Microsoft Excel";
+inline constexpr const char* kCmdRatingsXlsExport = "Экспорт рейтинга в Microsoft Excel";
+inline constexpr const char* kStatusSpreadsheetExport = "Экспорт данных...";
+inline constexpr const char* kErrorSpreadsheetExport = "Ошибка экспорта данных!\r\r%s";
+
 // The shredding formulas dialog.
 inline constexpr const char* kCmdEditShredding = "Формулы шинковки";
 inline constexpr const char* kHintEditShredding = "Редактирование формул для методов шинковки";

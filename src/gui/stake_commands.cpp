@@ -246,20 +246,21 @@ void TTemplateMain::createStakeMenus() {
         }
         return std::pair{menu, items};
     };
-    addMenu(texts::kMenuStakes,
-            {"StakeAdd", "StakeAddRandom", "StakeAddSelected", "StakeAddAll", nullptr, "StakeDel",
-             "StakeFilter", "StakeClear", nullptr, "StakesCheckManual", nullptr, "StakesScroll",
-             "StakesCheckLine", nullptr, "LogStakes", "LogStakesDelete"});
+    addMenu(
+        texts::kMenuStakes,
+        {"StakeAdd", "StakeAddRandom", "StakeAddSelected", "StakeAddAll", nullptr, "StakeDel",
+         "StakeFilter", "StakeClear", nullptr, "StakesCheckManual", nullptr, "StakesScroll",
+         "StakesCheckLine", nullptr, "LogStakes", "LogStakesDelete", nullptr, "StakesXlsExport"});
     m_stakesPane->bindCommands({action(QStringLiteral("StakeDel")),
                                 action(QStringLiteral("StakeFilter")),
                                 action(QStringLiteral("StakeClear")), separatorAction(this),
                                 action(QStringLiteral("StakesCheckManual")), separatorAction(this),
                                 action(QStringLiteral("StakesGraphDraws"))});
 
-    auto [ratings, ratingItems] =
-        addMenu(texts::kMenuRatings, {"RatingsRefresh", "RatingsExport", nullptr, "RatingsToScript",
-                                      nullptr, "StakesGraphDraws", "StakesGraphOverlap",
-                                      "StakesGraphProfits", "RatingsGraphOverlap", nullptr});
+    auto [ratings, ratingItems] = addMenu(
+        texts::kMenuRatings, {"RatingsRefresh", "RatingsExport", "RatingsXlsExport", nullptr,
+                              "RatingsToScript", nullptr, "StakesGraphDraws", "StakesGraphOverlap",
+                              "StakesGraphProfits", "RatingsGraphOverlap", nullptr});
     QMenu* effModes = ratings->addMenu(QString::fromUtf8(texts::kMenuEffMode));
     auto* effGroup = new QActionGroup(this);
     for (int mode = 0; mode < 3; ++mode) {

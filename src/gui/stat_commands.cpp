@@ -115,7 +115,9 @@ void TTemplateMain::createStatMenu() {
                            nullptr,
                            "StatFilter_Include",
                            "StatFilter_Exclude",
-                           "StatFilter_Dialog"};
+                           "StatFilter_Dialog",
+                           nullptr,
+                           "DrawsStatExportToExcel"};
     QMenu* menu = menuBar()->addMenu(QString::fromUtf8(texts::kMenuStats));
     for (const char* name : names) {
         if (name == nullptr) {

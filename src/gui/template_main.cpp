@@ -178,6 +178,7 @@ void TTemplateMain::createCommands() {
     createRatingCommands();
     createScenarioCommands();
     createSystemCommands();
+    createExportCommands();
 }
 
 void TTemplateMain::createMenus() {
@@ -187,8 +188,9 @@ void TTemplateMain::createMenus() {
     file->addSeparator();
     file->addAction(action(QStringLiteral("ExitProgram")));
 
-    const char* drawCommands[] = {"DrawsAdd",    "DrawsEdit", "DrawsDel",  nullptr, "DrawsImport",
-                                  "DrawsExport", nullptr,     "DrawsInfo", nullptr, "DrawsSorted"};
+    const char* drawCommands[] = {"DrawsAdd",    "DrawsEdit",   "DrawsDel",       nullptr,
+                                  "DrawsImport", "DrawsExport", "DrawsXlsExport", nullptr,
+                                  "DrawsInfo",   nullptr,       "DrawsSorted"};
     QMenu* draws = menuBar()->addMenu(fromUtf8(texts::kMenuDraws));
     QList<QAction*> contextMenu;
     for (const char* name : drawCommands) {

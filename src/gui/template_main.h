@@ -19,6 +19,7 @@
 class QLabel;
 class QMenu;
 class QSplitter;
+class QTableView;
 class QTabWidget;
 
 namespace pentad {
@@ -97,10 +98,17 @@ protected:
     virtual QString chooseSaveFile(const QString& title, const QString& filter,
                                    const QString& suffix);
 
+    // Hands a written document to the desktop's default program.
+    virtual void openDocument(const QString& path);
+
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void createCommands();
+    void createExportCommands();
+    // Writes the list as shown to a spreadsheet document titled `title` and
+    // opens it.
+    void exportToSpreadsheet(const QTableView& view, const char* title);
     void createDrawCommands();
     void createStatCommands();
     void createCombCommands();

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <vector>
 
-#include <QGuiApplication>
 #include <QAbstractItemModel>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QTableView>
 #include <QWidget>

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,8 +34,8 @@
 #include "modal_script.h"
 #include "models/combs_model.h"
 #include "models/stat_model.h"
-#include "shell/ini_file.h"
 #include "scenario_pane.h"
+#include "shell/ini_file.h"
 #include "stat_pane.h"
 #include "systems_pane.h"
 #include "test_program.h"
@@ -118,6 +119,7 @@ private slots:
     void descriptionNeedsAHelpFile();
     void sortAndHeightsAreKeptAcrossStarts();
     void shreddingFormulasRenameAndRecountTheChosenMethod();
+    void spreadsheetExportHoldsTheTableAsShown();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -422,6 +424,43 @@ void StatPageTest::shreddingFormulasRenameAndRecountTheChosenMethod() {
     IniFile ini((m_dir->path() + "/Pentad.ini").toStdString());
     QCOMPARE(ini.readString("SHREDDING", "Formula1", ""), std::string("n1+0.5"));
     QCOMPARE(ini.readInt("SHREDDING", "Formula1Digits", 0), 1LL);
+}
+
+void StatPageTest::spreadsheetExportHoldsTheTableAsShown() {
+    Program& p = *m_program;
+    QAction& exportTable = p.command("DrawsStatExportToExcel");
+    QCOMPARE(exportTable.text(), QStringLiteral("Экспорт статистики в Microsoft Excel"));
+    QVERIFY(exportTable.isEnabled());
+    p.table().sortByColumn(0, Qt::DescendingOrder);
+    exportTable.trigger();
+    QCOMPARE(p.window.openedDocuments.size(), 1);
+    const QString path = p.window.openedDocuments[0];
+    QVERIFY2(QFileInfo(path).fileName().startsWith(QStringLiteral("Статистика ")),
+             qPrintable(path));
+    QVERIFY(path.endsWith(QStringLiteral(".xls")));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString xml = QString::fromUtf8(file.readAll());
+    file.close();
+    QFile::remove(path);
+
+    QVERIFY(xml.contains(QStringLiteral("<Worksheet ss:Name=\"Статистика\">")));
+    // A header row and the ten digits, the first one as sorted on screen.
+    QCOMPARE(xml.count(QStringLiteral("<Row>")), 11);
+    QVERIFY(xml.contains(QStringLiteral(
+        "<Row><Cell ss:StyleID=\"h\"><Data ss:Type=\"String\">Значение</Data></Cell>")));
+    const QString firstCell = QStringLiteral("</Row>\r\n<Row><Cell><Data ss:Type=\"Number\">");
+    QVERIFY(xml.contains(firstCell + QStringLiteral("9<")));
+    QVERIFY(xml.indexOf(firstCell + QStringLiteral("9<")) <
+            xml.indexOf(firstCell + QStringLiteral("0<")));
+    // Without the comparison its three columns are hidden and not exported.
+    const int columns = p.model().columnCount();
+    int hidden = 0;
+    for (int c = 0; c < columns; ++c) {
+        hidden += p.table().isColumnHidden(c) ? 1 : 0;
+    }
+    QCOMPARE(hidden, 3);
+    QCOMPARE(xml.count(QStringLiteral("ss:StyleID=\"h\"")), columns - hidden);
 }
 
 void StatPageTest::sortAndHeightsAreKeptAcrossStarts() {

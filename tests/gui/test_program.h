@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QString>
+#include <QStringList>
 
 #include "form_main.h"
 #include "scripted_user_interface.h"
@@ -23,8 +24,11 @@ public:
     QString savePath;
     QString lastFilter;
     QString lastSuffix;
+    QStringList openedDocuments;
 
 protected:
+    void openDocument(const QString& path) override { openedDocuments.append(path); }
+
     QString chooseOpenFile(const QString&, const QString& filter, const QString& suffix) override {
         lastFilter = filter;
         lastSuffix = suffix;

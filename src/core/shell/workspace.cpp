@@ -4,19 +4,19 @@
 #include <algorithm>
 #include <functional>
 
+#include "filters/combination_generator.h"
 #include "game/config_settings.h"
 #include "game/draw_csv.h"
 #include "game/game_texts.h"
 #include "game/routines.h"
 #include "scenarios/ratings_to_script.h"
 #include "scenarios/scenario_texts.h"
-#include "stakes/stake_texts.h"
 #include "shell/data_folder.h"
 #include "shell/error.h"
 #include "shell/file_io.h"
-#include "filters/combination_generator.h"
 #include "shell/help_file.h"
 #include "shell/messages.h"
+#include "stakes/stake_texts.h"
 
 namespace pentad {
 
@@ -251,9 +251,9 @@ bool Workspace::editDraw(int row, const TDrawRec& draw) {
 }
 
 bool Workspace::deleteDrawRows(std::vector<int> rows, bool confirmed) {
-    rows.erase(std::remove_if(rows.begin(), rows.end(),
-                              [&](int r) { return !m_archive.validRow(r); }),
-               rows.end());
+    rows.erase(
+        std::remove_if(rows.begin(), rows.end(), [&](int r) { return !m_archive.validRow(r); }),
+        rows.end());
     std::sort(rows.begin(), rows.end(), std::greater<>());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     if (rows.empty()) {

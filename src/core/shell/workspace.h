@@ -14,20 +14,20 @@
 #include <utility>
 #include <vector>
 
-#include "game/draw_archive.h"
 #include "filters/combination_set.h"
 #include "filters/filter_engine.h"
+#include "game/draw_archive.h"
 #include "game/records.h"
-#include "shell/ini_file.h"
-#include "shell/shell.h"
-#include "shell/view_state.h"
 #include "scenarios/runner.h"
 #include "scenarios/scenario.h"
 #include "scenarios/script_log.h"
+#include "shell/ini_file.h"
+#include "shell/shell.h"
+#include "shell/view_state.h"
 #include "stakes/stake_book.h"
 #include "stats/prefetch.h"
-#include "stats/stat_page.h"
 #include "stats/stat_list.h"
+#include "stats/stat_page.h"
 
 namespace pentad {
 

@@ -137,7 +137,8 @@ void PrefetchStore::buildAll(const TStatList& list, const std::bitset<13>& group
 void PrefetchStore::discard(const TStatList& list, const std::bitset<13>& groups) {
     for (int i = 0; i < list.Count(); ++i) {
         const StatClass& c = *list.Item(i).Class;
-        if (c.hasNorm() && c.group >= 0 && c.group < 13 && groups.test(static_cast<size_t>(c.group))) {
+        if (c.hasNorm() && c.group >= 0 && c.group < 13 &&
+            groups.test(static_cast<size_t>(c.group))) {
             deleteFile(pathOf(list, i));
         }
     }

@@ -37,8 +37,8 @@ ShreddingDialog::ShreddingDialog(const std::array<std::string, 3>& formulas,
         decimals->setToolTip(QString::fromUtf8(texts::kShreddingDigitsHint));
         decimals->setRange(1, 5);
         decimals->setValue(digits[k]);
-        auto* label = new QLabel(QString::fromUtf8(format(texts::kShreddingFormulaLabel, i + 1)),
-                                 this);
+        auto* label =
+            new QLabel(QString::fromUtf8(format(texts::kShreddingFormulaLabel, i + 1)), this);
         label->setBuddy(formula);
         auto* warning = new QLabel(this);
         warning->setObjectName(QStringLiteral("lbFormulaWarning%1").arg(i + 1));

@@ -197,8 +197,9 @@ SystemDialog::SystemDialog(Shell& shell, const tSystemData& data, bool editable,
     connect(addButton(texts::kSystemSaveFile, "btnSave", true), &QPushButton::clicked, this,
             &SystemDialog::saveFile);
 
-    QDialogButtonBox* buttons = dialogButtons(
-        *this, editable ? QDialogButtonBox::Ok | QDialogButtonBox::Cancel : QDialogButtonBox::Close);
+    QDialogButtonBox* buttons =
+        dialogButtons(*this, editable ? QDialogButtonBox::Ok | QDialogButtonBox::Cancel
+                                      : QDialogButtonBox::Close);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

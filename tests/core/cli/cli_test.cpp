@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the command-line tool as a user would, on a temporary data folder.
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
-
 #include <array>
 #include <cstdio>
 #include <string>
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
 
 #include "support/cli_runner.h"
 #include "support/temp_dir.h"
@@ -97,7 +96,8 @@ TEST(Cli, FilterKeepsAndDeletesByValues) {
     dir.write("Pentad.ldr", drawBytes(1, {1, 2, 3, 4, 5}, ""));
     EXPECT_EQ(run(dir, "filter --method NUMS --values 7,8 --keep").out, "67232\n");
     EXPECT_EQ(run(dir, "filter --method NUMS --values \"7,8\" --delete").out, "32768\n");
-    Result items = run(dir, "filter --item 'TSD1#NUMS:1#LNO:#ST:1' --out '" + dir.file("o.lcv") + "'");
+    Result items =
+        run(dir, "filter --item 'TSD1#NUMS:1#LNO:#ST:1' --out '" + dir.file("o.lcv") + "'");
     EXPECT_EQ(items.out, "TSD#NUMS:1#LNO:#ST:1\t59049\n");  // the first row walked is 9
     EXPECT_EQ(dir.read("o.lcv").substr(0, 11), "0;0;0;0;0\r\n");
 }

@@ -8,7 +8,6 @@
 #include "shell/cp1251.h"
 #include "shell/file_io.h"
 #include "stats/prefetch.h"
-
 #include "support/scripted_user_interface.h"
 #include "support/temp_dir.h"
 

@@ -25,6 +25,8 @@ namespace {
 
 // Most value labels written under the horizontal axis.
 constexpr int kMaxAxisLabels = 24;
+// Up to this height the count axis gets a tick for every whole number.
+constexpr double kMaxWholeTicks = 6;
 
 const QColor kActualColor(0x1F, 0x5F, 0xBF);
 const QColor kIdealColor(0xD0, 0x30, 0x30);
@@ -94,9 +96,17 @@ void StatChartView::showChart(const StatChart& data) {
         }
     }
     auto* axisY = new QValueAxis;
-    axisY->setRange(0, top > 0 ? top * 1.08 : 1);
     axisY->setLabelFormat(QStringLiteral("%.0f"));
-    axisY->applyNiceNumbers();
+    const double height = top > 0 ? top * 1.08 : 1;
+    if (height <= kMaxWholeTicks) {
+        // Counts are whole numbers: a tick per unit, so no label repeats.
+        const int units = static_cast<int>(std::ceil(height));
+        axisY->setRange(0, units);
+        axisY->setTickCount(units + 1);
+    } else {
+        axisY->setRange(0, height);
+        axisY->applyNiceNumbers();
+    }
 
     chart->addAxis(axisX, Qt::AlignBottom);
     chart->addAxis(axisY, Qt::AlignLeft);

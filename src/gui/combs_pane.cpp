@@ -157,35 +157,6 @@ void CombsPane::setIdle(bool idle) {
     m_exclude->setEnabled(idle);
 }
 
-std::vector<int> CombsPane::columnWidths() const {
-    std::vector<int> widths;
-    for (int c = 0; c < CombsModel::kColumnCount; ++c) {
-        widths.push_back(m_view->columnWidth(c));
-    }
-    return widths;
-}
-
-void CombsPane::setColumnWidths(const std::vector<int>& widths) {
-    for (int c = 0; c < CombsModel::kColumnCount && c < static_cast<int>(widths.size()); ++c) {
-        m_view->setColumnWidth(c, std::max(0, widths[static_cast<size_t>(c)]));
-    }
-}
-
-std::vector<int> CombsPane::filterColumnWidths() const {
-    std::vector<int> widths;
-    for (int c = 0; c < AppliedFiltersModel::kColumnCount; ++c) {
-        widths.push_back(m_filtersView->columnWidth(c));
-    }
-    return widths;
-}
-
-void CombsPane::setFilterColumnWidths(const std::vector<int>& widths) {
-    for (int c = 0; c < AppliedFiltersModel::kColumnCount && c < static_cast<int>(widths.size());
-         ++c) {
-        m_filtersView->setColumnWidth(c, std::max(0, widths[static_cast<size_t>(c)]));
-    }
-}
-
 int CombsPane::filtersHeight() const {
     if (m_pendingFiltersHeight > 0) {
         return m_pendingFiltersHeight;

@@ -51,10 +51,6 @@ public:
     // The count field is usable only while the program is idle.
     void setIdle(bool idle);
 
-    std::vector<int> columnWidths() const;
-    void setColumnWidths(const std::vector<int>& widths);
-    std::vector<int> filterColumnWidths() const;
-    void setFilterColumnWidths(const std::vector<int>& widths);
     int filtersHeight() const;
     void setFiltersHeight(int height);
 

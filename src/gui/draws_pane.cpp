@@ -21,6 +21,7 @@
 #include "gui_texts.h"
 #include "models/draws_model.h"
 #include "shell/workspace.h"
+#include "window_placement.h"
 
 namespace pentad {
 
@@ -52,7 +53,7 @@ DrawsPane::DrawsPane(const Workspace& workspace, QWidget* parent)
     m_view->horizontalHeader()->setHighlightSections(false);
     m_view->horizontalHeader()->setMinimumSectionSize(16);
     m_view->horizontalHeader()->setStretchLastSection(false);
-    setColumnWidths(defaultDrawColumnWidths(m_view->fontMetrics()));
+    setColumnWidths(*m_view, defaultDrawColumnWidths(m_view->fontMetrics()));
 
     m_download = new QPushButton(QString::fromUtf8(texts::kCmdDrawsDownload), this);
     m_download->setObjectName(QStringLiteral("btnDrawsDownload"));
@@ -138,20 +139,6 @@ void DrawsPane::refresh(bool rowsChanged) {
 
 void DrawsPane::setIdle(bool idle) {
     m_offset->setEnabled(idle);
-}
-
-std::vector<int> DrawsPane::columnWidths() const {
-    std::vector<int> widths;
-    for (int c = 0; c < DrawsModel::kColumnCount; ++c) {
-        widths.push_back(m_view->columnWidth(c));
-    }
-    return widths;
-}
-
-void DrawsPane::setColumnWidths(const std::vector<int>& widths) {
-    for (int c = 0; c < DrawsModel::kColumnCount && c < static_cast<int>(widths.size()); ++c) {
-        m_view->setColumnWidth(c, std::max(0, widths[static_cast<size_t>(c)]));
-    }
 }
 
 }  // namespace pentad

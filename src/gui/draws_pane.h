@@ -45,10 +45,6 @@ public:
     // The offset field is usable only while the program is idle.
     void setIdle(bool idle);
 
-    // Column widths of the list, for the saved layout.
-    std::vector<int> columnWidths() const;
-    void setColumnWidths(const std::vector<int>& widths);
-
 signals:
     // The user changed the offset field.
     void offsetEdited(int value);

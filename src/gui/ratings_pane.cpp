@@ -94,18 +94,4 @@ void RatingsPane::repaint() {
     m_model->repaint();
 }
 
-std::vector<int> RatingsPane::columnWidths() const {
-    std::vector<int> widths;
-    for (int c = 0; c < RatingsModel::kColumnCount; ++c) {
-        widths.push_back(m_view->columnWidth(c));
-    }
-    return widths;
-}
-
-void RatingsPane::setColumnWidths(const std::vector<int>& widths) {
-    for (int c = 0; c < RatingsModel::kColumnCount && c < static_cast<int>(widths.size()); ++c) {
-        m_view->setColumnWidth(c, std::max(0, widths[static_cast<size_t>(c)]));
-    }
-}
-
 }  // namespace pentad

@@ -39,9 +39,6 @@ public:
     // Redraws the cells (the efficiency mode changed).
     void repaint();
 
-    std::vector<int> columnWidths() const;
-    void setColumnWidths(const std::vector<int>& widths);
-
 signals:
     void selectionChanged();
     // A row was double-clicked.

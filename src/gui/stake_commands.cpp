@@ -33,13 +33,12 @@
 #include "stakes_pane.h"
 #include "tables_pane.h"
 #include "template_main.h"
+#include "window_placement.h"
 
 namespace pentad {
 namespace {
 
-constexpr const char* kStakeListName = "lvStakes";
 constexpr const char* kRatingListName = "lvRatings";
-constexpr const char* kTableListName = "lvTables";
 
 // Stake book change bits.
 constexpr unsigned kLedgerChanged = 1;
@@ -287,15 +286,9 @@ void TTemplateMain::createStakeMenus() {
 
 void TTemplateMain::restoreStakeLayout() {
     const IniFile& frm = m_workspace.frm();
-    std::vector<int> widths = m_stakesPane->columnWidths();
-    readColumnWidths(frm, kMainFormSection, kStakeListName, widths);
-    m_stakesPane->setColumnWidths(widths);
-    widths = m_ratingsPane->columnWidths();
-    readColumnWidths(frm, kMainFormSection, kRatingListName, widths);
-    m_ratingsPane->setColumnWidths(widths);
-    widths = m_tablesPane->columnWidths();
-    readColumnWidths(frm, kMainFormSection, kTableListName, widths);
-    m_tablesPane->setColumnWidths(widths);
+    restoreColumnWidths(*m_stakesPane->view(), frm, kMainFormSection);
+    restoreColumnWidths(*m_ratingsPane->view(), frm, kMainFormSection);
+    restoreColumnWidths(*m_tablesPane->view(), frm, kMainFormSection);
     StakeBook& book = m_workspace.stakes();
     int column = 0;
     int direction = 0;
@@ -309,9 +302,9 @@ void TTemplateMain::restoreStakeLayout() {
 
 void TTemplateMain::saveStakeLayout() {
     IniFile& frm = m_workspace.frm();
-    writeColumnWidths(frm, kMainFormSection, kStakeListName, m_stakesPane->columnWidths());
-    writeColumnWidths(frm, kMainFormSection, kRatingListName, m_ratingsPane->columnWidths());
-    writeColumnWidths(frm, kMainFormSection, kTableListName, m_tablesPane->columnWidths());
+    saveColumnWidths(*m_stakesPane->view(), frm, kMainFormSection);
+    saveColumnWidths(*m_ratingsPane->view(), frm, kMainFormSection);
+    saveColumnWidths(*m_tablesPane->view(), frm, kMainFormSection);
     const StakeBook& book = m_workspace.stakes();
     writeSortType(frm, kMainFormSection, kRatingListName, book.ratingsSortColumn,
                   book.ratingsDescending ? 1 : 0);

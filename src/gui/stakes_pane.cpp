@@ -17,6 +17,7 @@
 #include "models/stakes_model.h"
 #include "shell/workspace.h"
 #include "stakes/stake_texts.h"
+#include "window_placement.h"
 
 namespace pentad {
 namespace {
@@ -118,7 +119,7 @@ StakesPane::StakesPane(Workspace& workspace, QWidget* parent) : QWidget(parent) 
         widths[1],
         metrics.horizontalAdvance(QString::fromUtf8(texts::kStakeKindCaptions[kStakeScenario])) +
             12);
-    setColumnWidths(widths);
+    setColumnWidths(*m_view, widths);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -155,20 +156,6 @@ void StakesPane::refresh(bool scrollToEnd) {
         const QModelIndex last = m_model->index(m_model->rowCount() - 1, 0);
         m_view->scrollTo(last);
         m_view->selectionModel()->setCurrentIndex(last, QItemSelectionModel::NoUpdate);
-    }
-}
-
-std::vector<int> StakesPane::columnWidths() const {
-    std::vector<int> widths;
-    for (int c = 0; c < StakesModel::kColumnCount; ++c) {
-        widths.push_back(m_view->columnWidth(c));
-    }
-    return widths;
-}
-
-void StakesPane::setColumnWidths(const std::vector<int>& widths) {
-    for (int c = 0; c < StakesModel::kColumnCount && c < static_cast<int>(widths.size()); ++c) {
-        m_view->setColumnWidth(c, std::max(0, widths[static_cast<size_t>(c)]));
     }
 }
 

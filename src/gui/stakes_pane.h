@@ -39,9 +39,6 @@ public:
     // `scrollToEnd`, the last row is shown and focused.
     void refresh(bool scrollToEnd);
 
-    std::vector<int> columnWidths() const;
-    void setColumnWidths(const std::vector<int>& widths);
-
 signals:
     void selectionChanged();
 

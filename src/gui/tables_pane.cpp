@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "models/tables_model.h"
+#include "window_placement.h"
 
 namespace pentad {
 
@@ -37,7 +38,7 @@ TablesPane::TablesPane(Workspace& workspace, QWidget* parent) : QWidget(parent) 
         const QString caption = m_model->headerData(c, Qt::Horizontal).toString();
         widths.push_back(std::max(50, metrics.horizontalAdvance(caption) + 20));
     }
-    setColumnWidths(widths);
+    setColumnWidths(*m_view, widths);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -73,20 +74,6 @@ std::vector<int> TablesPane::selectedRows() const {
 
 void TablesPane::refresh() {
     m_model->reload();
-}
-
-std::vector<int> TablesPane::columnWidths() const {
-    std::vector<int> widths;
-    for (int c = 0; c < TablesModel::kColumnCount; ++c) {
-        widths.push_back(m_view->columnWidth(c));
-    }
-    return widths;
-}
-
-void TablesPane::setColumnWidths(const std::vector<int>& widths) {
-    for (int c = 0; c < TablesModel::kColumnCount && c < static_cast<int>(widths.size()); ++c) {
-        m_view->setColumnWidth(c, std::max(0, widths[static_cast<size_t>(c)]));
-    }
 }
 
 }  // namespace pentad

@@ -37,9 +37,6 @@ public:
     // Shows the rules as they are now.
     void refresh();
 
-    std::vector<int> columnWidths() const;
-    void setColumnWidths(const std::vector<int>& widths);
-
 signals:
     void selectionChanged();
 

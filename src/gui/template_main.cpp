@@ -36,10 +36,7 @@
 namespace pentad {
 namespace {
 
-constexpr const char* kDrawListName = "lvDraws";
 constexpr const char* kStatListName = "lvStat";
-constexpr const char* kCombListName = "lvCombs";
-constexpr const char* kFilterListName = "lvFilters";
 constexpr int kStartTimerMs = 100;
 constexpr int kStatusLinePanel = 6;
 // Minimum widths of status panels 1..6; the status line takes the rest.
@@ -226,18 +223,13 @@ void TTemplateMain::restoreLayout() {
         m_startMaximised = restoreWindowPlacement(*this, frm, kMainFormSection);
         const int left = std::max(50, m_workspace.form().LeftPanelWidth);
         m_splitter->setSizes({left, std::max(1, width() - left)});
-        std::vector<int> widths = m_drawsPane->columnWidths();
-        readColumnWidths(frm, kMainFormSection, kDrawListName, widths);
-        m_drawsPane->setColumnWidths(widths);
-        widths = m_statPane->columnWidths();
+        restoreColumnWidths(*m_drawsPane->view(), frm, kMainFormSection);
+        // The statistics list keeps the norm columns to the comparison option.
+        std::vector<int> widths = m_statPane->columnWidths();
         readColumnWidths(frm, kMainFormSection, kStatListName, widths);
         m_statPane->setColumnWidths(widths);
-        widths = m_combsPane->columnWidths();
-        readColumnWidths(frm, kMainFormSection, kCombListName, widths);
-        m_combsPane->setColumnWidths(widths);
-        widths = m_combsPane->filterColumnWidths();
-        readColumnWidths(frm, kMainFormSection, kFilterListName, widths);
-        m_combsPane->setFilterColumnWidths(widths);
+        restoreColumnWidths(*m_combsPane->view(), frm, kMainFormSection);
+        restoreColumnWidths(*m_combsPane->filtersView(), frm, kMainFormSection);
         int column = 0;
         int direction = 0;
         if (readSortType(frm, kMainFormSection, kStatListName, column, direction)) {
@@ -277,11 +269,10 @@ void TTemplateMain::saveLayout() {
         form.FiltersHeight = m_combsPane->filtersHeight();
         form.saveLayout(frm);
         IniFile::Batch batch(frm);
-        writeColumnWidths(frm, kMainFormSection, kDrawListName, m_drawsPane->columnWidths());
+        saveColumnWidths(*m_drawsPane->view(), frm, kMainFormSection);
         writeColumnWidths(frm, kMainFormSection, kStatListName, m_statPane->columnWidths());
-        writeColumnWidths(frm, kMainFormSection, kCombListName, m_combsPane->columnWidths());
-        writeColumnWidths(frm, kMainFormSection, kFilterListName,
-                          m_combsPane->filterColumnWidths());
+        saveColumnWidths(*m_combsPane->view(), frm, kMainFormSection);
+        saveColumnWidths(*m_combsPane->filtersView(), frm, kMainFormSection);
         saveStakeLayout();
         saveColumnWidths(*m_scenarioPane->view(), frm, kMainFormSection);
         saveColumnWidths(*m_systemsPane->view(), frm, kMainFormSection);

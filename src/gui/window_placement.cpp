@@ -67,25 +67,30 @@ void saveWindowPlacement(const QWidget& window, IniFile& frm, const std::string&
     writeWindowPlacement(frm, section, p, size.width(), size.height());
 }
 
-void restoreColumnWidths(QTableView& view, const IniFile& frm, const std::string& section) {
+std::vector<int> columnWidths(const QTableView& view) {
     const int columns = view.model() != nullptr ? view.model()->columnCount() : 0;
     std::vector<int> widths;
     for (int c = 0; c < columns; ++c) {
         widths.push_back(view.columnWidth(c));
     }
-    readColumnWidths(frm, section, view.objectName().toStdString(), widths);
-    for (int c = 0; c < columns; ++c) {
+    return widths;
+}
+
+void setColumnWidths(QTableView& view, const std::vector<int>& widths) {
+    const int columns = view.model() != nullptr ? view.model()->columnCount() : 0;
+    for (int c = 0; c < columns && c < static_cast<int>(widths.size()); ++c) {
         view.setColumnWidth(c, std::max(0, widths[static_cast<size_t>(c)]));
     }
 }
 
+void restoreColumnWidths(QTableView& view, const IniFile& frm, const std::string& section) {
+    std::vector<int> widths = columnWidths(view);
+    readColumnWidths(frm, section, view.objectName().toStdString(), widths);
+    setColumnWidths(view, widths);
+}
+
 void saveColumnWidths(const QTableView& view, IniFile& frm, const std::string& section) {
-    const int columns = view.model() != nullptr ? view.model()->columnCount() : 0;
-    std::vector<int> widths;
-    for (int c = 0; c < columns; ++c) {
-        widths.push_back(view.columnWidth(c));
-    }
-    writeColumnWidths(frm, section, view.objectName().toStdString(), widths);
+    writeColumnWidths(frm, section, view.objectName().toStdString(), columnWidths(view));
 }
 
 }  // namespace pentad

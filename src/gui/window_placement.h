@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class QTableView;
 class QWidget;
@@ -22,6 +23,11 @@ bool restoreWindowPlacement(QWidget& window, const IniFile& frm, const std::stri
 // Writes the window's normal position and state to `section`. Throws
 // pentad::Error when the file cannot be written.
 void saveWindowPlacement(const QWidget& window, IniFile& frm, const std::string& section);
+
+// Widths of every column of a list, and setting them from such a list of
+// widths (missing entries leave their columns as they are).
+std::vector<int> columnWidths(const QTableView& view);
+void setColumnWidths(QTableView& view, const std::vector<int>& widths);
 
 // Column widths of a list, kept under the list's object name ("lvScript").
 void restoreColumnWidths(QTableView& view, const IniFile& frm, const std::string& section);

@@ -19,6 +19,7 @@
 
 #include "action_button.h"
 #include "gui_texts.h"
+#include "list_view.h"
 #include "models/draws_model.h"
 #include "shell/workspace.h"
 #include "window_placement.h"
@@ -38,20 +39,7 @@ DrawsPane::DrawsPane(const Workspace& workspace, QWidget* parent)
     : QWidget(parent), m_workspace(workspace) {
     m_model = new DrawsModel(workspace, this);
 
-    m_view = new QTableView(this);
-    m_view->setObjectName(QStringLiteral("lvDraws"));
-    m_view->setModel(m_model);
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
-    m_view->setWordWrap(false);
-    m_view->setCornerButtonEnabled(false);
-    m_view->verticalHeader()->hide();
-    m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 4);
-    m_view->horizontalHeader()->setHighlightSections(false);
-    m_view->horizontalHeader()->setMinimumSectionSize(16);
+    m_view = makeListView("lvDraws", m_model, QAbstractItemView::ExtendedSelection, this);
     m_view->horizontalHeader()->setStretchLastSection(false);
     setColumnWidths(*m_view, defaultDrawColumnWidths(m_view->fontMetrics()));
 

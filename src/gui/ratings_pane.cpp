@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "list_view.h"
 #include "models/ratings_model.h"
 #include "shell/workspace.h"
 
@@ -19,21 +20,8 @@ namespace pentad {
 
 RatingsPane::RatingsPane(Workspace& workspace, QWidget* parent) : QWidget(parent) {
     m_model = new RatingsModel(workspace, this);
-    m_view = new QTableView(this);
-    m_view->setObjectName(QStringLiteral("lvRatings"));
-    m_view->setModel(m_model);
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
-    m_view->setWordWrap(false);
-    m_view->setCornerButtonEnabled(false);
-    m_view->verticalHeader()->hide();
-    m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 4);
+    m_view = makeListView("lvRatings", m_model, QAbstractItemView::ExtendedSelection, this);
     QHeaderView* header = m_view->horizontalHeader();
-    header->setHighlightSections(false);
-    header->setMinimumSectionSize(16);
     const StakeBook& book = workspace.stakes();
     header->setSortIndicator(book.ratingsSortColumn,
                              book.ratingsDescending ? Qt::DescendingOrder : Qt::AscendingOrder);

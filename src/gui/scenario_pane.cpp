@@ -13,6 +13,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "list_view.h"
 #include "models/scenario_model.h"
 #include "qt_text.h"
 #include "scenarios/scenario_texts.h"
@@ -35,20 +36,7 @@ constexpr std::array<int, 4> kPanelWidths = {90, 80, 90, 100};
 ScenarioPane::ScenarioPane(Workspace& workspace, QWidget* parent)
     : QWidget(parent), m_workspace(workspace) {
     m_model = new ScenarioModel(workspace, this);
-    m_view = new QTableView(this);
-    m_view->setObjectName(QStringLiteral("lvScript"));
-    m_view->setModel(m_model);
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->setWordWrap(false);
-    m_view->setCornerButtonEnabled(false);
-    m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
-    m_view->verticalHeader()->hide();
-    m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 4);
-    m_view->horizontalHeader()->setHighlightSections(false);
-    m_view->horizontalHeader()->setMinimumSectionSize(16);
+    m_view = makeListView("lvScript", m_model, QAbstractItemView::ExtendedSelection, this);
     m_view->setColumnWidth(ScenarioModel::CommentColumn, kCommentWidth);
     m_view->setColumnWidth(ScenarioModel::OptionsColumn, kOptionsWidth);
     for (int c = ScenarioModel::FirstFilterColumn; c < ScenarioModel::kColumnCount; ++c) {

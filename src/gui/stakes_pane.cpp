@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "list_view.h"
 #include "models/stakes_model.h"
 #include "shell/workspace.h"
 #include "stakes/stake_texts.h"
@@ -91,21 +92,8 @@ public:
 StakesPane::StakesPane(Workspace& workspace, QWidget* parent) : QWidget(parent) {
     m_model = new StakesModel(workspace, this);
     m_model->reload();
-    m_view = new QTableView(this);
-    m_view->setObjectName(QStringLiteral("lvStakes"));
-    m_view->setModel(m_model);
+    m_view = makeListView("lvStakes", m_model, QAbstractItemView::ContiguousSelection, this);
     m_view->setItemDelegate(new StakeDigitsDelegate(m_view));
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
-    m_view->setWordWrap(false);
-    m_view->setCornerButtonEnabled(false);
-    m_view->verticalHeader()->hide();
-    m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 4);
-    m_view->horizontalHeader()->setHighlightSections(false);
-    m_view->horizontalHeader()->setMinimumSectionSize(16);
     // The designed widths, widened where this font needs more for a caption
     // or for the longest kind name.
     const QFontMetrics metrics = m_view->horizontalHeader()->fontMetrics();

@@ -26,6 +26,7 @@
 #include "charts/stat_chart_view.h"
 #include "filters/filter_texts.h"
 #include "gui_texts.h"
+#include "list_view.h"
 #include "models/stat_model.h"
 #include "qt_text.h"
 #include "stats/stat_page.h"
@@ -71,21 +72,8 @@ StatPane::StatPane(StatPage& page, QWidget* parent) : QWidget(parent), m_page(pa
     m_calc = new QPushButton(QString::fromUtf8(texts::kCmdStatCalc), this);
     m_calc->setObjectName(QStringLiteral("btnDrawsStatCalc"));
 
-    m_view = new QTableView(this);
-    m_view->setObjectName(QStringLiteral("lvStat"));
-    m_view->setModel(m_model);
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
-    m_view->setWordWrap(false);
-    m_view->setCornerButtonEnabled(false);
-    m_view->verticalHeader()->hide();
-    m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 4);
+    m_view = makeListView("lvStat", m_model, QAbstractItemView::ExtendedSelection, this);
     QHeaderView* header = m_view->horizontalHeader();
-    header->setHighlightSections(false);
-    header->setMinimumSectionSize(16);
     header->setSortIndicator(page.sortColumn(),
                              page.sortDescending() ? Qt::DescendingOrder : Qt::AscendingOrder);
     m_view->setSortingEnabled(true);

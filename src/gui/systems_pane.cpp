@@ -8,6 +8,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "list_view.h"
 #include "models/systems_model.h"
 
 namespace pentad {
@@ -21,19 +22,7 @@ constexpr int kColumnWidths[SystemsModel::kColumnCount] = {150, 50, 45,  80,  10
 
 SystemsPane::SystemsPane(const std::string& folder, QWidget* parent) : QWidget(parent) {
     m_model = new SystemsModel(folder, this);
-    m_view = new QTableView(this);
-    m_view->setObjectName(QStringLiteral("lvSystems"));
-    m_view->setModel(m_model);
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->setWordWrap(false);
-    m_view->setCornerButtonEnabled(false);
-    m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
-    m_view->verticalHeader()->hide();
-    m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 4);
-    m_view->horizontalHeader()->setHighlightSections(false);
+    m_view = makeListView("lvSystems", m_model, QAbstractItemView::SingleSelection, this);
     for (int c = 0; c < SystemsModel::kColumnCount; ++c) {
         m_view->setColumnWidth(c, kColumnWidths[c]);
     }

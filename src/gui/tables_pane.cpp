@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "list_view.h"
 #include "models/tables_model.h"
 #include "window_placement.h"
 
@@ -17,20 +18,7 @@ namespace pentad {
 
 TablesPane::TablesPane(Workspace& workspace, QWidget* parent) : QWidget(parent) {
     m_model = new TablesModel(workspace, this);
-    m_view = new QTableView(this);
-    m_view->setObjectName(QStringLiteral("lvTables"));
-    m_view->setModel(m_model);
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
-    m_view->setWordWrap(false);
-    m_view->setCornerButtonEnabled(false);
-    m_view->verticalHeader()->hide();
-    m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 4);
-    m_view->horizontalHeader()->setHighlightSections(false);
-    m_view->horizontalHeader()->setMinimumSectionSize(16);
+    m_view = makeListView("lvTables", m_model, QAbstractItemView::ExtendedSelection, this);
     // The comment takes most of the room; the other columns fit their captions.
     const QFontMetrics metrics = m_view->horizontalHeader()->fontMetrics();
     std::vector<int> widths = {300};

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "list_view.h"
+
+#include <QHeaderView>
+#include <QTableView>
+
+namespace pentad {
+namespace {
+
+constexpr int kRowPadding = 4;
+constexpr int kMinimumColumnWidth = 16;
+
+}  // namespace
+
+QTableView* makeListView(const char* name, QAbstractItemModel* model,
+                         QAbstractItemView::SelectionMode selection, QWidget* parent) {
+    auto* view = new QTableView(parent);
+    view->setObjectName(QString::fromUtf8(name));
+    view->setModel(model);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(selection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    view->setWordWrap(false);
+    view->setCornerButtonEnabled(false);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + kRowPadding);
+    view->horizontalHeader()->setHighlightSections(false);
+    view->horizontalHeader()->setMinimumSectionSize(kMinimumColumnWidth);
+    return view;
+}
+
+}  // namespace pentad

@@ -93,25 +93,18 @@ private slots:
     void stopDuringTestKeepsTheOffsetItReached();
 
 private:
-    QString path(const char* name) const { return m_dir->path() + "/" + name; }
-    Program& start() {
-        m_program = std::make_unique<Program>(m_dir->path());
-        return *m_program;
-    }
+    QString path(const char* name) const { return m_fixture.path(name); }
+    Program& start() { return m_fixture.start(); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Program> m_program;
+    ProgramFixture<Program> m_fixture;
 };
 
 void ScenarioTabTest::init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    writeArchiveFile(path("Pentad.ldr").toStdString(), kDraws);
+    QVERIFY(m_fixture.setUp(kDraws));
 }
 
 void ScenarioTabTest::cleanup() {
-    m_program.reset();
-    m_dir.reset();
+    m_fixture.tearDown();
 }
 
 void ScenarioTabTest::lineDialogWritesPlaceholdersAndReadsThemBack() {

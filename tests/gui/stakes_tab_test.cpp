@@ -163,25 +163,18 @@ private slots:
     void secondCopyInTheSameFolderEnds();
 
 private:
-    QString path(const char* name) const { return m_dir->path() + "/" + name; }
-    Program& start() {
-        m_program = std::make_unique<Program>(m_dir->path());
-        return *m_program;
-    }
+    QString path(const char* name) const { return m_fixture.path(name); }
+    Program& start() { return m_fixture.start(); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Program> m_program;
+    ProgramFixture<Program> m_fixture;
 };
 
 void StakesTabTest::init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    writeArchiveFile(path("Pentad.ldr").toStdString(), kDraws);
+    QVERIFY(m_fixture.setUp(kDraws));
 }
 
 void StakesTabTest::cleanup() {
-    m_program.reset();
-    m_dir.reset();
+    m_fixture.tearDown();
 }
 
 void StakesTabTest::manualStakeForAnArchivedDrawIsScoredAtOnce() {
@@ -424,7 +417,7 @@ void StakesTabTest::configurationDialogReachesTheWorkspace() {
 void StakesTabTest::secondCopyInTheSameFolderEnds() {
     Program& first = start();
     {
-        Program second(m_dir->path());
+        Program second(m_fixture.folder());
         QCOMPARE(second.ui.messages.size(), size_t{1});
         QVERIFY(QString::fromStdString(second.ui.messages[0].text)
                     .startsWith(QStringLiteral("Невозможно получить монопольный доступ")));

@@ -104,24 +104,17 @@ private slots:
     void wholeSystemIsStakedOnTheSetsDigits();
 
 private:
-    Program& start() {
-        m_program = std::make_unique<Program>(m_dir->path());
-        return *m_program;
-    }
+    Program& start() { return m_fixture.start(); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Program> m_program;
+    ProgramFixture<Program> m_fixture;
 };
 
 void SystemsTabTest::init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    writeArchiveFile((m_dir->path() + "/Pentad.ldr").toStdString(), kDraws);
+    QVERIFY(m_fixture.setUp(kDraws));
 }
 
 void SystemsTabTest::cleanup() {
-    m_program.reset();
-    m_dir.reset();
+    m_fixture.tearDown();
 }
 
 void SystemsTabTest::dialogNormalisesTheLinesWhenTheBoxIsLeft() {

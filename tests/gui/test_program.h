@@ -4,11 +4,16 @@
 // answered by the test, after the start-up stage has run.
 #pragma once
 
+#include <memory>
+#include <vector>
+
 #include <QAction>
 #include <QLabel>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
+#include "archive_bytes.h"
 #include "form_main.h"
 #include "scripted_user_interface.h"
 #include "shell/workspace.h"
@@ -55,6 +60,36 @@ struct TestProgram {
     Shell shell;
     Workspace workspace;
     TestWindow window;
+};
+
+// A fresh data folder per test holding an archive file, and the program of
+// type P started on it when the test asks.
+template <typename P>
+class ProgramFixture {
+public:
+    // False when the folder could not be made.
+    bool setUp(const std::vector<RawDraw>& draws) {
+        m_dir = std::make_unique<QTemporaryDir>();
+        if (!m_dir->isValid()) {
+            return false;
+        }
+        writeArchiveFile(path("Pentad.ldr").toStdString(), draws);
+        return true;
+    }
+    void tearDown() {
+        m_program.reset();
+        m_dir.reset();
+    }
+    P& start() {
+        m_program = std::make_unique<P>(folder());
+        return *m_program;
+    }
+    QString folder() const { return m_dir->path(); }
+    QString path(const char* name) const { return m_dir->path() + "/" + name; }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<P> m_program;
 };
 
 }  // namespace pentad::test

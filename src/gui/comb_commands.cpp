@@ -121,17 +121,7 @@ void TTemplateMain::createCombMenu() {
                            "CombsCopy",     "CombsPaste",     "CombsSelectAll",   nullptr,
                            "CombsXlsExport"};
     QMenu* menu = menuBar()->addMenu(QString::fromUtf8(texts::kMenuCombs));
-    QList<QAction*> contextMenu;
-    for (const char* name : names) {
-        QAction* item = nullptr;
-        if (name == nullptr) {
-            item = menu->addSeparator();
-        } else {
-            item = action(QString::fromUtf8(name));
-            menu->addAction(item);
-        }
-        contextMenu.append(item);
-    }
+    const QList<QAction*> contextMenu = fillMenu(*menu, names);
     m_combsPane->bindCommands(action(QStringLiteral("CombsDelExists")), contextMenu);
 }
 

@@ -206,17 +206,7 @@ void TTemplateMain::createScenarioMenu(QMenu* view) {
                            "ScriptUp",    "ScriptDown", nullptr,     "LogToggle",   "LogsDelete"};
     auto* menu = new QMenu(QString::fromUtf8(texts::kMenuScenario), this);
     menuBar()->insertMenu(view->menuAction(), menu);
-    QList<QAction*> contextMenu;
-    for (const char* name : names) {
-        QAction* item = nullptr;
-        if (name == nullptr) {
-            item = menu->addSeparator();
-        } else {
-            item = action(QString::fromUtf8(name));
-            menu->addAction(item);
-        }
-        contextMenu.append(item);
-    }
+    const QList<QAction*> contextMenu = fillMenu(*menu, names);
     m_scenarioPane->bindCommands(contextMenu);
 }
 

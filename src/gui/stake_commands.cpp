@@ -234,16 +234,7 @@ void TTemplateMain::createStakeMenus() {
     // Each menu's items, separators included, also make its list's context menu.
     auto addMenu = [this](const char* title, std::initializer_list<const char*> names) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(title));
-        QList<QAction*> items;
-        for (const char* name : names) {
-            if (name == nullptr) {
-                items.append(menu->addSeparator());
-            } else {
-                items.append(action(QString::fromUtf8(name)));
-                menu->addAction(items.back());
-            }
-        }
-        return std::pair{menu, items};
+        return std::pair{menu, fillMenu(*menu, {names.begin(), names.size()})};
     };
     addMenu(
         texts::kMenuStakes,

@@ -119,13 +119,7 @@ void TTemplateMain::createStatMenu() {
                            nullptr,
                            "DrawsStatExportToExcel"};
     QMenu* menu = menuBar()->addMenu(QString::fromUtf8(texts::kMenuStats));
-    for (const char* name : names) {
-        if (name == nullptr) {
-            menu->addSeparator();
-        } else {
-            menu->addAction(action(QString::fromUtf8(name)));
-        }
-    }
+    fillMenu(*menu, names);
     QAction* include = action(QStringLiteral("StatFilter_Include"));
     QAction* exclude = action(QStringLiteral("StatFilter_Exclude"));
     auto* separator = new QAction(this);

@@ -109,18 +109,8 @@ void TTemplateMain::createSystemMenu(QMenu* view) {
                            nullptr,      "SystemStakeAll", "SystemStakeFilter"};
     auto* menu = new QMenu(QString::fromUtf8(texts::kMenuSystems), this);
     menuBar()->insertMenu(view->menuAction(), menu);
-    QList<QAction*> contextMenu;
-    for (const char* name : names) {
-        if (name == nullptr) {
-            contextMenu.append(menu->addSeparator());
-        } else if (QAction* item = action(QString::fromUtf8(name)); item != nullptr) {
-            menu->addAction(item);
-            if (item->objectName() != QLatin1String("SystemsOn")) {
-                contextMenu.append(item);
-            }
-        }
-    }
-    m_systemsPane->bindCommands(contextMenu.mid(1));
+    // The list offers everything below the page switch and its separator.
+    m_systemsPane->bindCommands(fillMenu(*menu, names).mid(2));
 
     // The view menu shows the same switch as the tab's item.
     QAction* on = action(QStringLiteral("SystemsOn"));

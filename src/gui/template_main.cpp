@@ -178,6 +178,19 @@ void TTemplateMain::createCommands() {
     createExportCommands();
 }
 
+QList<QAction*> TTemplateMain::fillMenu(QMenu& menu, std::span<const char* const> names) {
+    QList<QAction*> items;
+    for (const char* name : names) {
+        if (name == nullptr) {
+            items.append(menu.addSeparator());
+        } else {
+            items.append(action(fromUtf8(name)));
+            menu.addAction(items.back());
+        }
+    }
+    return items;
+}
+
 void TTemplateMain::createMenus() {
     QMenu* file = menuBar()->addMenu(fromUtf8(texts::kMenuFile));
     file->addAction(action(QStringLiteral("EditConfig")));
@@ -189,17 +202,7 @@ void TTemplateMain::createMenus() {
                                   "DrawsImport", "DrawsExport", "DrawsXlsExport", nullptr,
                                   "DrawsInfo",   nullptr,       "DrawsSorted"};
     QMenu* draws = menuBar()->addMenu(fromUtf8(texts::kMenuDraws));
-    QList<QAction*> contextMenu;
-    for (const char* name : drawCommands) {
-        QAction* item = nullptr;
-        if (name == nullptr) {
-            item = draws->addSeparator();
-        } else {
-            item = action(fromUtf8(name));
-            draws->addAction(item);
-        }
-        contextMenu.append(item);
-    }
+    const QList<QAction*> contextMenu = fillMenu(*draws, drawCommands);
     m_drawsPane->bindCommands(action(QStringLiteral("DrawsAdd")),
                               action(QStringLiteral("DrawsDel")), contextMenu);
 

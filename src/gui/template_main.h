@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -113,6 +114,9 @@ private:
     void createStatCommands();
     void createCombCommands();
     void createMenus();
+    // Adds the named commands to `menu`, a separator for each null name;
+    // returns the items added, separators included, for a context menu.
+    QList<QAction*> fillMenu(QMenu& menu, std::span<const char* const> names);
     void createStatMenu();
     void createCombMenu();
     void createPanes();

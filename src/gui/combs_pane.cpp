@@ -22,6 +22,7 @@
 #include "action_button.h"
 #include "filters/combination_texts.h"
 #include "gui_texts.h"
+#include "list_view.h"
 #include "models/combs_model.h"
 #include "shell/workspace.h"
 
@@ -129,16 +130,7 @@ bool CombsPane::hasSelection() const {
 }
 
 std::vector<int> CombsPane::selectedRows() const {
-    // Ranges, not indexes: "Выделить все" selects 100 000 rows.
-    std::vector<int> rows;
-    for (const QItemSelectionRange& range : m_view->selectionModel()->selection()) {
-        for (int r = range.top(); r <= range.bottom(); ++r) {
-            rows.push_back(r);
-        }
-    }
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    return rows;
+    return pentad::selectedRows(*m_view);
 }
 
 void CombsPane::refresh(bool setChanged) {

@@ -96,12 +96,7 @@ int DrawsPane::currentRow() const {
 }
 
 std::vector<int> DrawsPane::selectedRows() const {
-    std::vector<int> rows;
-    for (const QModelIndex& index : m_view->selectionModel()->selectedRows()) {
-        rows.push_back(index.row());
-    }
-    std::sort(rows.begin(), rows.end());
-    return rows;
+    return pentad::selectedRows(*m_view);
 }
 
 void DrawsPane::refresh(bool rowsChanged) {

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "list_view.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QTableView>
 
 namespace pentad {
@@ -29,6 +32,18 @@ QTableView* makeListView(const char* name, QAbstractItemModel* model,
     view->horizontalHeader()->setHighlightSections(false);
     view->horizontalHeader()->setMinimumSectionSize(kMinimumColumnWidth);
     return view;
+}
+
+std::vector<int> selectedRows(const QTableView& view) {
+    std::vector<int> rows;
+    for (const QItemSelectionRange& range : view.selectionModel()->selection()) {
+        for (int r = range.top(); r <= range.bottom(); ++r) {
+            rows.push_back(r);
+        }
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
 }
 
 }  // namespace pentad

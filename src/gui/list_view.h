@@ -4,6 +4,8 @@
 // of a fixed height, no row numbers and a plain header.
 #pragma once
 
+#include <vector>
+
 #include <QAbstractItemView>
 
 class QAbstractItemModel;
@@ -16,5 +18,9 @@ namespace pentad {
 // `model`.
 QTableView* makeListView(const char* name, QAbstractItemModel* model,
                          QAbstractItemView::SelectionMode selection, QWidget* parent);
+
+// The selected rows, ascending. Read by ranges, not by indexes: selecting all
+// of a 100 000-row list stays cheap.
+std::vector<int> selectedRows(const QTableView& view);
 
 }  // namespace pentad

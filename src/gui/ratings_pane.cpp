@@ -54,15 +54,7 @@ void RatingsPane::bindCommands(const QList<QAction*>& contextMenu) {
 }
 
 std::vector<int> RatingsPane::selectedRows() const {
-    std::vector<int> rows;
-    for (const QItemSelectionRange& range : m_view->selectionModel()->selection()) {
-        for (int r = range.top(); r <= range.bottom(); ++r) {
-            rows.push_back(r);
-        }
-    }
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    return rows;
+    return pentad::selectedRows(*m_view);
 }
 
 bool RatingsPane::hasSelection() const {

@@ -85,12 +85,7 @@ int ScenarioPane::currentRow() const {
 }
 
 std::vector<int> ScenarioPane::selectedRows() const {
-    std::vector<int> rows;
-    for (const QModelIndex& index : m_view->selectionModel()->selectedRows()) {
-        rows.push_back(index.row());
-    }
-    std::sort(rows.begin(), rows.end());
-    return rows;
+    return pentad::selectedRows(*m_view);
 }
 
 void ScenarioPane::selectRow(int row) {

@@ -49,15 +49,7 @@ int TablesPane::currentRow() const {
 }
 
 std::vector<int> TablesPane::selectedRows() const {
-    std::vector<int> rows;
-    for (const QItemSelectionRange& range : m_view->selectionModel()->selection()) {
-        for (int r = range.top(); r <= range.bottom(); ++r) {
-            rows.push_back(r);
-        }
-    }
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    return rows;
+    return pentad::selectedRows(*m_view);
 }
 
 void TablesPane::refresh() {

@@ -163,15 +163,7 @@ private:
             return emit({Op::Slot, static_cast<uint8_t>(c - 1)});
         }
         if (c == '(') {
-            ++m_pos;
-            if (!expr()) {
-                return false;
-            }
-            if (peek() != ')') {
-                return fail();
-            }
-            ++m_pos;
-            return true;
+            return parenthesised();
         }
         if (isLetter(c)) {
             return call();
@@ -233,6 +225,11 @@ private:
             m_pos = start;
             return fail();
         }
+        return parenthesised() && emit({Op::Call, static_cast<uint8_t>(found)});
+    }
+
+    // "(" expression ")", the parenthesis next at the cursor.
+    bool parenthesised() {
         if (peek() != '(') {
             return fail();
         }
@@ -244,7 +241,7 @@ private:
             return fail();
         }
         ++m_pos;
-        return emit({Op::Call, static_cast<uint8_t>(found)});
+        return true;
     }
 
     std::string_view m_text;

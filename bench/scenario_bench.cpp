@@ -12,7 +12,7 @@
 
 #include "shell/shell.h"
 #include "shell/user_interface.h"
-#include "shell/workspace.h"
+#include "app/workspace.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 #include "console_user_interface.h"
 #include "shell/shell.h"
-#include "shell/workspace.h"
+#include "app/workspace.h"
 
 namespace pentad::cli {
 

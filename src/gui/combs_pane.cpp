@@ -24,7 +24,7 @@
 #include "gui_texts.h"
 #include "list_view.h"
 #include "models/combs_model.h"
-#include "shell/workspace.h"
+#include "app/workspace.h"
 
 namespace pentad {
 namespace {

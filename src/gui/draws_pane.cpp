@@ -21,7 +21,7 @@
 #include "gui_texts.h"
 #include "list_view.h"
 #include "models/draws_model.h"
-#include "shell/workspace.h"
+#include "app/workspace.h"
 #include "window_placement.h"
 
 namespace pentad {

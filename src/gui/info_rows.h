@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "game/records.h"
-#include "shell/workspace.h"
+#include "app/workspace.h"
 
 namespace pentad {
 

@@ -17,7 +17,7 @@
 #include "shell/data_folder.h"
 #include "shell/messages.h"
 #include "shell/shell.h"
-#include "shell/workspace.h"
+#include "app/workspace.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 
 #include "list_view.h"
 #include "models/ratings_model.h"
-#include "shell/workspace.h"
+#include "app/workspace.h"
 
 namespace pentad {
 

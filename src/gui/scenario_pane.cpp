@@ -18,7 +18,7 @@
 #include "qt_text.h"
 #include "scenarios/scenario_texts.h"
 #include "shell/error.h"
-#include "shell/workspace.h"
+#include "app/workspace.h"
 
 namespace pentad {
 namespace {

@@ -16,7 +16,7 @@
 
 #include "list_view.h"
 #include "models/stakes_model.h"
-#include "shell/workspace.h"
+#include "app/workspace.h"
 #include "stakes/stake_texts.h"
 #include "window_placement.h"
 

@@ -15,7 +15,7 @@
 
 #include <QMainWindow>
 
-#include "shell/workspace.h"
+#include "app/workspace.h"
 
 class QLabel;
 class QMenu;

@@ -20,7 +20,7 @@
 
 #include "gui_tests.h"
 #include "scripted_user_interface.h"
-#include "shell/workspace.h"
+#include "app/workspace.h"
 
 namespace pentad::test {
 namespace {

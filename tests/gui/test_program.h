@@ -16,7 +16,7 @@
 #include "archive_bytes.h"
 #include "form_main.h"
 #include "scripted_user_interface.h"
-#include "shell/workspace.h"
+#include "app/workspace.h"
 
 namespace pentad::test {
 

@@ -8,7 +8,7 @@
 #include "scenarios/scenario_texts.h"
 #include "shell/cp1251.h"
 #include "shell/error.h"
-#include "shell/workspace.h"
+#include "app/workspace.h"
 #include "systems/system_store.h"
 #include "systems/system_texts.h"
 

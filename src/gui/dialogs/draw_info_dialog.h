@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "shell/workspace.h"
+#include "app/workspace.h"
 
 class QTableWidget;
 

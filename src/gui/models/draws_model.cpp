@@ -8,7 +8,7 @@
 #include "game/routines.h"
 #include "gui_texts.h"
 #include "qt_text.h"
-#include "shell/workspace.h"
+#include "app/workspace.h"
 
 namespace pentad {
 

@@ -6,7 +6,7 @@
 #include "qt_text.h"
 #include "scenarios/scenario_texts.h"
 #include "scenarios/script_line.h"
-#include "shell/workspace.h"
+#include "app/workspace.h"
 
 namespace pentad {
 

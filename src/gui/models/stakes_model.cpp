@@ -9,7 +9,7 @@
 #include <QLocale>
 
 #include "qt_text.h"
-#include "shell/workspace.h"
+#include "app/workspace.h"
 #include "stakes/stake_texts.h"
 
 namespace pentad {

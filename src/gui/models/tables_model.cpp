@@ -3,7 +3,7 @@
 #include "models/tables_model.h"
 
 #include "qt_text.h"
-#include "shell/workspace.h"
+#include "app/workspace.h"
 #include "stakes/stake_texts.h"
 
 namespace pentad {

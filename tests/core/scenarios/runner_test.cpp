@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "game/game_texts.h"
-#include "shell/workspace.h"
+#include "app/workspace.h"
 #include "support/scripted_user_interface.h"
 #include "support/temp_dir.h"
 

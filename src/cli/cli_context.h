@@ -57,5 +57,6 @@ void addFilterCommands(CLI::App& app, CliContext& ctx);
 void addStakesCommands(CLI::App& app, CliContext& ctx);
 // Needs the ratings command of addStakesCommands.
 void addScenarioCommands(CLI::App& app, CliContext& ctx);
+void addViewsCommands(CLI::App& app, CliContext& ctx);
 
 }  // namespace pentad::cli

@@ -15,5 +15,6 @@ int runStakeDialogsTests(int argc, char** argv);
 int runStakesTabTests(int argc, char** argv);
 int runStatPageTests(int argc, char** argv);
 int runSystemsTabTests(int argc, char** argv);
+int runViewsTabTests(int argc, char** argv);
 
 }  // namespace pentad::test

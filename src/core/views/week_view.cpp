@@ -24,9 +24,18 @@ std::optional<int> drawWeekday(std::string_view dateText) {
 
 WeekTable buildWeekTable(const TDrawsArray& draws, DrawWindow window) {
     WeekTable table;
+    // The day comes from the first ten characters ("MM/DD/YYYY") alone, and
+    // the midday and evening draws of a day share them.
+    std::string_view lastDay;
+    std::optional<int> lastWeekday;
     for (int i = window.first; i <= window.last; ++i) {
         const TDrawRec& d = draws[static_cast<size_t>(i)];
-        const std::optional<int> weekday = drawWeekday(d.dateBytes());
+        const std::string_view dayText = d.dateBytes().substr(0, 10);
+        if (i == window.first || dayText != lastDay || dayText.empty()) {
+            lastWeekday = drawWeekday(d.dateBytes());
+            lastDay = dayText;
+        }
+        const std::optional<int> weekday = lastWeekday;
         if (!weekday) {
             continue;
         }

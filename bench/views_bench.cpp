@@ -3,11 +3,9 @@
 // and the comparison lists, the weekday table (whole archive and the default
 // window), the repeats analysis (length 100, depth 100), the sum distribution
 // and a statistic graph.
-#include <random>
-
 #include <benchmark/benchmark.h>
 
-#include "game/date_time.h"
+#include "bench_support.h"
 #include "stats/stat_list.h"
 #include "views/draw_card.h"
 #include "views/layout_view.h"
@@ -23,21 +21,7 @@ using namespace pentad;
 constexpr int kDraws = 100000;
 
 const DrawArchive& archive() {
-    static const DrawArchive a = [] {
-        DrawArchive made;
-        std::mt19937 rng(4242);
-        const DateTime day = *encodeDate(2016, 8, 1);
-        for (int i = 0; i < kDraws; ++i) {
-            TDrawRec d;
-            d.Number = i + 1;
-            for (auto& digit : d.Digits) {
-                digit = static_cast<uint8_t>(rng() % 10);
-            }
-            d.setDateText(DrawDateText(day + i / 2 + (i % 2 ? kEveningTime : kMiddayTime)));
-            made.append(d);
-        }
-        return made;
-    }();
+    static const DrawArchive a = bench::randomArchive(kDraws, 4242);
     return a;
 }
 

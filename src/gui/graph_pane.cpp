@@ -47,7 +47,7 @@ GraphPane::GraphPane(Workspace& workspace, QWidget* parent)
       m_workspace(workspace),
       m_page(workspace.shell(), workspace.stats(), workspace.archive()) {
     setObjectName(QStringLiteral("tsGraphs"));
-    m_page.length = std::max(1, workspace.form().DrawsGraphLen);
+    m_page.length = workspace.form().DrawsGraphLen;
 
     m_chooser = new QComboBox(this);
     m_chooser->setObjectName(QStringLiteral("cbGraphType"));
@@ -56,13 +56,10 @@ GraphPane::GraphPane(Workspace& workspace, QWidget* parent)
     m_chooser->setMaxVisibleItems(24);
     auto* chooserLabel = new QLabel(QString::fromUtf8(texts::kGraphTypeLabel), this);
     chooserLabel->setBuddy(m_chooser);
-    m_length =
-        makeLengthField("edDrawsGraphLen", m_page.length, this, [this] { redrawWhenEnabled(); });
-    connect(m_length, &QSpinBox::valueChanged, this, [this](int v) { m_page.length = v; });
-    auto* lengthLabel = new QLabel(QString::fromUtf8(texts::kViewLengthLabel), this);
-    lengthLabel->setBuddy(m_length);
-    m_draw = new QPushButton(this);
-    m_draw->setObjectName(QStringLiteral("btnDrawsGraphDraw"));
+    m_length = makeLengthField("edDrawsGraphLen", &m_page.length, this,
+                               whenEnabled(&m_drawAction, [this] { refresh(false); }));
+    QLabel* lengthLabel = makeLengthLabel(m_length, this);
+    m_draw = makeButton("btnDrawsGraphDraw", this);
     m_labels = new QCheckBox(QString::fromUtf8(texts::kGraphTabLabels), this);
     m_labels->setObjectName(QStringLiteral("cbGraphTabLabels"));
 
@@ -85,7 +82,7 @@ GraphPane::GraphPane(Workspace& workspace, QWidget* parent)
     connect(m_chooser, &QComboBox::currentIndexChanged, this, [this](int item) {
         if (m_workspace.shell().isIdle()) {
             m_workspace.statPage().setGraphChoiceIndex(item);
-            redrawWhenEnabled();
+            whenEnabled(&m_drawAction, [this] { refresh(false); })();
         }
     });
     connect(m_labels, &QCheckBox::toggled, this, [this](bool on) {
@@ -108,12 +105,6 @@ QList<QAction*> GraphPane::createCommands(CommandSet& commands) {
     m_chart->addAction(m_drawAction);
     m_chart->setContextMenuPolicy(Qt::ActionsContextMenu);
     return {m_drawAction};
-}
-
-void GraphPane::redrawWhenEnabled() {
-    if (m_drawAction != nullptr && m_drawAction->isEnabled()) {
-        refresh(false);
-    }
 }
 
 void GraphPane::fillChooser() {

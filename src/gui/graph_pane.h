@@ -48,7 +48,6 @@ public:
 private:
     void fillChooser();
     void showGraph();
-    void redrawWhenEnabled();
 
     Workspace& m_workspace;
     GraphPage m_page;

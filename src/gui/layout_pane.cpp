@@ -38,30 +38,20 @@ LayoutPane::LayoutPane(Workspace& workspace, QWidget* parent)
     : QWidget(parent), m_workspace(workspace), m_page(workspace.shell(), workspace.archive()) {
     setObjectName(QStringLiteral("tsLayout"));
     const MainFormSettings& form = workspace.form();
-    m_page.length = std::max(1, form.LayoutLen);
-    for (size_t i = 0; i < m_page.compareLengths.size(); ++i) {
-        m_page.compareLengths[i] = std::max(1, form.LayoutCompareLen[i]);
-    }
+    m_page.length = form.LayoutLen;
+    m_page.compareLengths = form.LayoutCompareLen;
 
     m_model = new LayoutModel(m_page.grid(), workspace.form().LayoutGradient, this);
     m_view = makeGridView("sgLayout", m_model, this);
     m_view->verticalHeader()->setFixedWidth(kCountColumnWidth);
     m_view->horizontalHeader()->setMinimumSectionSize(kMinimumColumnWidth);
 
-    m_length = makeLengthField("edLayoutLen", m_page.length, this, [this] {
-        if (m_calcAction != nullptr && m_calcAction->isEnabled()) {
-            refreshLayout(false);
-        }
-    });
-    connect(m_length, &QSpinBox::valueChanged, this, [this](int v) { m_page.length = v; });
-    auto* lengthLabel = new QLabel(QString::fromUtf8(texts::kViewLengthLabel), this);
-    lengthLabel->setBuddy(m_length);
-    m_calc = new QPushButton(this);
-    m_calc->setObjectName(QStringLiteral("btnLayoutCalc"));
-    m_include = new QPushButton(this);
-    m_include->setObjectName(QStringLiteral("btnLayoutInclude"));
-    m_exclude = new QPushButton(this);
-    m_exclude->setObjectName(QStringLiteral("btnLayoutExclude"));
+    m_length = makeLengthField("edLayoutLen", &m_page.length, this,
+                               whenEnabled(&m_calcAction, [this] { refreshLayout(false); }));
+    QLabel* lengthLabel = makeLengthLabel(m_length, this);
+    m_calc = makeButton("btnLayoutCalc", this);
+    m_include = makeButton("btnLayoutInclude", this);
+    m_exclude = makeButton("btnLayoutExclude", this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QString::fromUtf8(texts::kLayoutTitle), this));
@@ -84,8 +74,7 @@ LayoutPane::LayoutPane(Workspace& workspace, QWidget* parent)
     auto* lower = new QWidget(this);
     auto* grid = new QGridLayout(lower);
     grid->setContentsMargins(0, 0, 0, 0);
-    m_compareCalc = new QPushButton(lower);
-    m_compareCalc->setObjectName(QStringLiteral("btnLayoutCmpCalc"));
+    m_compareCalc = makeButton("btnLayoutCmpCalc", lower);
     auto* caption = new QHBoxLayout;
     caption->addWidget(new QLabel(QString::fromUtf8(texts::kCompareTitle), lower));
     caption->addStretch(1);
@@ -95,13 +84,8 @@ LayoutPane::LayoutPane(Workspace& workspace, QWidget* parent)
         const auto at = static_cast<size_t>(i);
         const QByteArray fieldName = "edLayoutCompareLen" + QByteArray::number(i + 1);
         m_compareFields[at] =
-            makeLengthField(fieldName.constData(), m_page.compareLengths[at], lower, [this] {
-                if (m_compareAction != nullptr && m_compareAction->isEnabled()) {
-                    refreshCompare(true);
-                }
-            });
-        connect(m_compareFields[at], &QSpinBox::valueChanged, this,
-                [this, at](int v) { m_page.compareLengths[at] = v; });
+            makeLengthField(fieldName.constData(), &m_page.compareLengths[at], lower,
+                            whenEnabled(&m_compareAction, [this] { refreshCompare(true); }));
         m_compareModels[at] = new CompareModel(this);
         const QByteArray listName = "lvLayoutCompare" + QByteArray::number(i + 1);
         QTableView* list = makeListView(listName.constData(), m_compareModels[at],

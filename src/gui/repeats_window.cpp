@@ -49,15 +49,13 @@ RepeatsWindow::RepeatsWindow(Workspace& workspace, QWidget* parent)
     setWindowTitle(QString::fromUtf8(texts::kRepeatsCaption));
     resize(900, 640);
     const IniFile& frm = workspace.frm();
-    auto readLength = [&frm](const char* key, int fallback) {
-        return std::max(1, static_cast<int>(frm.readInt(kRepeatsSection, key, fallback)));
-    };
-    m_length = makeLengthField("edDrawsLength", readLength("DrawsLength", kDefaultRepeatsLength),
-                               this, [this] { calculate(); });
-    m_depth = makeLengthField("edDrawsDeep", readLength("DrawsDeep", kDefaultRepeatsDepth), this,
-                              [this] { calculate(); });
-    m_calc = new QPushButton(QString::fromUtf8(texts::kRepeatsCalc), this);
-    m_calc->setObjectName(QStringLiteral("btnCalc"));
+    m_drawsLength =
+        static_cast<int>(frm.readInt(kRepeatsSection, "DrawsLength", kDefaultRepeatsLength));
+    m_drawsDeep = static_cast<int>(frm.readInt(kRepeatsSection, "DrawsDeep", kDefaultRepeatsDepth));
+    m_length = makeLengthField("edDrawsLength", &m_drawsLength, this, [this] { calculate(); });
+    m_depth = makeLengthField("edDrawsDeep", &m_drawsDeep, this, [this] { calculate(); });
+    m_calc = makeButton("btnCalc", this);
+    m_calc->setText(QString::fromUtf8(texts::kRepeatsCalc));
     connect(m_calc, &QPushButton::clicked, this, &RepeatsWindow::calculate);
 
     m_model = new RepeatsModel(this);
@@ -91,7 +89,8 @@ RepeatsWindow::RepeatsWindow(Workspace& workspace, QWidget* parent)
         restoreWindowPlacement(*this, frm, kRepeatsSection);
         restoreColumnWidths(*m_view, frm, kRepeatsSection);
     });
-    m_chartHeight->setHeight(readLength("GraphHeight", kDesignedGraphHeight));
+    m_chartHeight->setHeight(
+        static_cast<int>(frm.readInt(kRepeatsSection, "GraphHeight", kDesignedGraphHeight)));
 }
 
 void RepeatsWindow::calculate() {
@@ -100,8 +99,8 @@ void RepeatsWindow::calculate() {
         return;
     }
     const TDrawsArray& draws = m_workspace.archive().draws();
-    const int length = m_length->value();
-    const int depth = m_depth->value();
+    const int length = m_drawsLength;
+    const int depth = m_drawsDeep;
     shell.guard("%s", [&] {
         BusyScope busy(shell);
         RepeatsAnalysis analysis;
@@ -135,8 +134,8 @@ void RepeatsWindow::closeEvent(QCloseEvent* event) {
     m_workspace.shell().guard("%s", [&] {
         IniFile& frm = m_workspace.frm();
         IniFile::Batch batch(frm);
-        frm.writeInt(kRepeatsSection, "DrawsLength", m_length->value());
-        frm.writeInt(kRepeatsSection, "DrawsDeep", m_depth->value());
+        frm.writeInt(kRepeatsSection, "DrawsLength", m_drawsLength);
+        frm.writeInt(kRepeatsSection, "DrawsDeep", m_drawsDeep);
         frm.writeInt(kRepeatsSection, "GraphHeight", m_chartHeight->height());
         saveColumnWidths(*m_view, frm, kRepeatsSection);
         saveWindowPlacement(*this, frm, kRepeatsSection);

@@ -49,6 +49,8 @@ private:
     QPushButton* m_calc;
     QSplitter* m_splitter;
     LowerPartHeight* m_chartHeight;
+    int m_drawsLength = 0;
+    int m_drawsDeep = 0;
 };
 
 }  // namespace pentad

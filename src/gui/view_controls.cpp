@@ -9,6 +9,8 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
@@ -47,18 +49,40 @@ private:
 
 }  // namespace
 
-QSpinBox* makeLengthField(const char* name, int value, QWidget* parent,
+QSpinBox* makeLengthField(const char* name, int* target, QWidget* parent,
                           std::function<void()> entered) {
     auto* field = new QSpinBox(parent);
     field->setObjectName(QString::fromUtf8(name));
     field->setRange(1, INT_MAX);
-    field->setValue(value);
+    field->setValue(std::max(1, *target));
+    *target = field->value();
     field->setMinimumWidth(80);
+    QObject::connect(field, &QSpinBox::valueChanged, field, [target](int v) { *target = v; });
     field->installEventFilter(new EnterWatcher(field, [field, entered = std::move(entered)] {
         field->interpretText();
         entered();
     }));
     return field;
+}
+
+QLabel* makeLengthLabel(QSpinBox* field, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(texts::kViewLengthLabel), parent);
+    label->setBuddy(field);
+    return label;
+}
+
+QPushButton* makeButton(const char* name, QWidget* parent) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QString::fromUtf8(name));
+    return button;
+}
+
+std::function<void()> whenEnabled(QAction* const* action, std::function<void()> work) {
+    return [action, work = std::move(work)] {
+        if (*action != nullptr && (*action)->isEnabled()) {
+            work();
+        }
+    };
 }
 
 QTableView* makeGridView(const char* name, QAbstractItemModel* model, QWidget* parent) {

@@ -14,6 +14,8 @@
 class QAction;
 class QAbstractItemModel;
 class QItemSelectionModel;
+class QLabel;
+class QPushButton;
 class QSpinBox;
 class QSplitter;
 class QTableView;
@@ -24,10 +26,18 @@ namespace pentad {
 class CommandSet;
 class Workspace;
 
-// An integer field from 1 up named `name`; `entered` runs when Enter is
-// pressed in it.
-QSpinBox* makeLengthField(const char* name, int value, QWidget* parent,
+// An integer field from 1 up named `name` that shows `*target` and keeps it
+// up to date as the value is typed; `entered` runs when Enter is pressed in
+// it.
+QSpinBox* makeLengthField(const char* name, int* target, QWidget* parent,
                           std::function<void()> entered);
+// The caption "Тиражей:" of a length field.
+QLabel* makeLengthLabel(QSpinBox* field, QWidget* parent);
+// A push button named `name`; its caption comes from the command bound to it.
+QPushButton* makeButton(const char* name, QWidget* parent);
+// Runs `work` when the command `*action` exists and is enabled (Enter in a
+// field acts like the button beside it).
+std::function<void()> whenEnabled(QAction* const* action, std::function<void()> work);
 
 // A grid of cells: several cells selectable, read-only, fixed row height.
 QTableView* makeGridView(const char* name, QAbstractItemModel* model, QWidget* parent);

@@ -44,7 +44,7 @@ constexpr int kDigitColumnWidth = 48;
 WeekPane::WeekPane(Workspace& workspace, QWidget* parent)
     : QWidget(parent), m_workspace(workspace), m_page(workspace.shell(), workspace.archive()) {
     setObjectName(QStringLiteral("tsWeek"));
-    m_page.length = std::max(1, workspace.form().WeekLen);
+    m_page.length = workspace.form().WeekLen;
     m_model = new WeekModel(m_page.table(), this);
     m_view = makeGridView("sgWeek", m_model, this);
     for (int c = 0; c < kDigitCount; ++c) {
@@ -52,20 +52,12 @@ WeekPane::WeekPane(Workspace& workspace, QWidget* parent)
     }
     m_view->setCurrentIndex(m_model->index(0, 0));
 
-    m_length = makeLengthField("edWeekLen", m_page.length, this, [this] {
-        if (m_calcAction != nullptr && m_calcAction->isEnabled()) {
-            refresh(false);
-        }
-    });
-    connect(m_length, &QSpinBox::valueChanged, this, [this](int v) { m_page.length = v; });
-    auto* lengthLabel = new QLabel(QString::fromUtf8(texts::kViewLengthLabel), this);
-    lengthLabel->setBuddy(m_length);
-    m_calc = new QPushButton(this);
-    m_calc->setObjectName(QStringLiteral("btnWeekStatCalc"));
-    m_include = new QPushButton(this);
-    m_include->setObjectName(QStringLiteral("btnWeekInclude"));
-    m_exclude = new QPushButton(this);
-    m_exclude->setObjectName(QStringLiteral("btnWeekExclude"));
+    m_length = makeLengthField("edWeekLen", &m_page.length, this,
+                               whenEnabled(&m_calcAction, [this] { refresh(false); }));
+    QLabel* lengthLabel = makeLengthLabel(m_length, this);
+    m_calc = makeButton("btnWeekStatCalc", this);
+    m_include = makeButton("btnWeekInclude", this);
+    m_exclude = makeButton("btnWeekExclude", this);
 
     auto* chart = new QChart;
     chart->setBackgroundRoundness(0);

@@ -175,6 +175,14 @@ void ViewsTabTest::cardShowsEveryDrawAndItsFilterCutsTheList() {
     IniFile frm(p.workspace.filePath("Pentad.frm"));
     QVERIFY(!frm.readBool("TFormMain", "ColorCard", true));
 
+    // An edited draw keeps the number of rows; the card shows it anyway.
+    TDrawRec edited = newest;
+    edited.Digits = {9, 9, 9, 9, 9};
+    QVERIFY(p.workspace.editDraw(0, edited));
+    p.setOffset(0);
+    QCOMPARE(model.index(0, 10).data().toInt(), 9);
+    QVERIFY(!model.index(0, digit + 1).data().isValid() || digit == 9);
+
     p.trigger("CardXlsExport");
     QCOMPARE(p.window.openedDocuments.size(), qsizetype{1});
     QFile sheet(p.window.openedDocuments[0]);

@@ -121,7 +121,7 @@ LayoutPage::LayoutPage(Shell& shell, const DrawArchive& archive)
     : m_shell(shell), m_archive(archive) {}
 
 bool LayoutPage::refreshLayout(bool force) {
-    const Key key{m_archive.count(), m_archive.offset(), length};
+    const WindowKey key = windowKey(m_archive, length);
     if (!force && key == m_layoutKey) {
         return false;
     }
@@ -133,7 +133,7 @@ bool LayoutPage::refreshLayout(bool force) {
 }
 
 bool LayoutPage::refreshCompare(bool force) {
-    const Key key{m_archive.count(), m_archive.offset(), 0};
+    const WindowKey key = windowKey(m_archive, 0);
     if (!force && key == m_compareKey) {
         return false;
     }
@@ -146,8 +146,8 @@ bool LayoutPage::refreshCompare(bool force) {
 }
 
 void LayoutPage::invalidate() {
-    m_layoutKey = Key{};
-    m_compareKey = Key{};
+    m_layoutKey = WindowKey{};
+    m_compareKey = WindowKey{};
 }
 
 }  // namespace pentad

@@ -90,19 +90,12 @@ public:
     const std::array<CompareList, kCompareLists>& lists() const { return m_lists; }
 
 private:
-    struct Key {
-        int draws = -1;
-        int offset = -1;
-        int length = -1;
-        bool operator==(const Key&) const = default;
-    };
-
     Shell& m_shell;
     const DrawArchive& m_archive;
     LayoutGrid m_grid;
     std::array<CompareList, kCompareLists> m_lists;
-    Key m_layoutKey;
-    Key m_compareKey;
+    WindowKey m_layoutKey;
+    WindowKey m_compareKey;  // its lengths apply when forced
 };
 
 }  // namespace pentad

@@ -78,7 +78,7 @@ GraphPage::GraphPage(Shell& shell, const TStatList& list, const DrawArchive& arc
     : m_shell(shell), m_list(list), m_archive(archive) {}
 
 bool GraphPage::refresh(bool force) {
-    const Key key{m_archive.count(), m_archive.offset(), length, entry, sorted};
+    const Key key{windowKey(m_archive, length), entry, sorted};
     if (!force && key == m_key) {
         return false;
     }

@@ -11,6 +11,7 @@
 #include "game/draw_archive.h"
 #include "stakes/ratings.h"
 #include "stats/stat_list.h"
+#include "views/view_window.h"
 
 namespace pentad {
 
@@ -64,9 +65,7 @@ public:
 
 private:
     struct Key {
-        int draws = -1;
-        int offset = -1;
-        int length = -1;
+        WindowKey window;
         int entry = -2;
         bool sorted = false;
         bool operator==(const Key&) const = default;

@@ -17,6 +17,20 @@ struct DrawWindow {
     int size() const { return empty() ? 0 : last - first + 1; }
 };
 
+// What a view built over a window depends on: the number of draws, the
+// offset and the window length. A view rebuilds when it changes.
+struct WindowKey {
+    int draws = -1;
+    int offset = -1;
+    int length = -1;
+
+    bool operator==(const WindowKey&) const = default;
+};
+
+inline WindowKey windowKey(const DrawArchive& archive, int length) {
+    return {archive.count(), archive.offset(), length};
+}
+
 // The window of `length` draws ending at the latest known draw; empty for an
 // empty archive. A length beyond the archive takes the whole archive.
 inline DrawWindow analysisWindow(const DrawArchive& archive, int length) {

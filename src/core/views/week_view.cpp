@@ -85,7 +85,7 @@ std::vector<WeekChartPoint> weekChart(const WeekTable& table, int mode, int day,
 WeekPage::WeekPage(Shell& shell, const DrawArchive& archive) : m_shell(shell), m_archive(archive) {}
 
 bool WeekPage::refresh(bool force) {
-    const Key key{m_archive.count(), m_archive.offset(), length};
+    const WindowKey key = windowKey(m_archive, length);
     if (!force && key == m_key) {
         return false;
     }

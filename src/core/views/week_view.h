@@ -57,22 +57,15 @@ public:
     // Rebuilds when forced, or when the number of draws, the offset or the
     // length changed. True when rebuilt.
     bool refresh(bool force);
-    void invalidate() { m_key = Key{}; }
+    void invalidate() { m_key = WindowKey{}; }
 
     const WeekTable& table() const { return m_table; }
 
 private:
-    struct Key {
-        int draws = -1;
-        int offset = -1;
-        int length = -1;
-        bool operator==(const Key&) const = default;
-    };
-
     Shell& m_shell;
     const DrawArchive& m_archive;
     WeekTable m_table;
-    Key m_key;
+    WindowKey m_key;
 };
 
 }  // namespace pentad

@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "online/catalogue_reply.h"
+
+#include "online/catalogue_codecs.h"
+#include "online/catalogue_protocol.h"
+#include "shell/error.h"
+
+namespace pentad::catalogue {
+
+namespace {
+
+char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+size_t findNoCase(std::string_view text, std::string_view marker, size_t from = 0) {
+    if (marker.empty() || marker.size() > text.size()) {
+        return std::string_view::npos;
+    }
+    for (size_t i = from; i + marker.size() <= text.size(); ++i) {
+        size_t k = 0;
+        while (k < marker.size() && lower(text[i + k]) == lower(marker[k])) {
+            ++k;
+        }
+        if (k == marker.size()) {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && static_cast<unsigned char>(text.front()) < 33) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && static_cast<unsigned char>(text.back()) < 33) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// Trims, and when the text is longer than one character and quoted, drops
+// the outer quotes, turns doubled quotes into one and drops single ones.
+std::string trimUnquote(std::string_view text) {
+    text = trimmed(text);
+    if (text.size() < 2 || text.front() != '"' || text.back() != '"') {
+        return std::string(text);
+    }
+    std::string_view inner = text.substr(1, text.size() - 2);
+    std::string out;
+    for (size_t i = 0; i < inner.size(); ++i) {
+        if (inner[i] != '"') {
+            out += inner[i];
+        } else if (i + 1 < inner.size() && inner[i + 1] == '"') {
+            out += '"';
+            ++i;
+        }
+    }
+    return out;
+}
+
+std::string openTag(std::string_view name) { return "<" + std::string(name) + ">"; }
+std::string closeTag(std::string_view name) { return "</" + std::string(name) + ">"; }
+
+[[noreturn]] void throwPairMissing(std::string_view start, std::string_view end,
+                                   std::string_view text) {
+    throw Error(format("Не удалось найти пару идентификаторов \"%s\" - \"%s\" в тексте\r\r[%s]!",
+                       std::string(start), std::string(end), std::string(text)));
+}
+
+}  // namespace
+
+void appendElement(std::string& out, std::string_view name, std::string_view value) {
+    out += '<';
+    out += name;
+    out += '>';
+    out += value;
+    out += "</";
+    out += name;
+    out += '>';
+}
+
+std::string plainValue(std::string_view value) {
+    std::string out;
+    out.reserve(value.size());
+    for (char c : value) {
+        if (c == '<') {
+            out += "\u2039";
+        } else if (c == '>') {
+            out += "\u203A";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+void ReplyWriter::closeRow() {
+    if (m_inRow) {
+        m_out += "</row>\n";
+        m_inRow = false;
+    }
+}
+
+void ReplyWriter::beginRow() {
+    closeRow();
+    m_out += "<row>";
+    m_inRow = true;
+}
+
+void ReplyWriter::text(std::string_view name, std::string_view value) {
+    appendElement(m_out, name, plainValue(value));
+}
+
+void ReplyWriter::number(std::string_view name, long long value) {
+    appendElement(m_out, name, std::to_string(value));
+}
+
+void ReplyWriter::base64(std::string_view name, std::string_view bytes) {
+    appendElement(m_out, name, base64Encode(bytes));
+}
+
+void ReplyWriter::rawRow(std::string_view fragment) {
+    closeRow();
+    m_out += fragment;
+    m_inRow = true;
+}
+
+std::string ReplyWriter::finish() {
+    closeRow();
+    std::string out;
+    out.reserve(m_out.size() + 20);
+    out += "<result>\n";
+    out += m_out;
+    out += "</result>\n";
+    m_out.clear();
+    return out;
+}
+
+std::string ReplyWriter::error(std::string_view message) {
+    ReplyWriter writer;
+    writer.beginRow();
+    writer.text(element::kError, message);
+    return writer.finish();
+}
+
+std::string ReplyRow::field(std::string_view name) const {
+    std::string open = openTag(name);
+    size_t start = findNoCase(m_text, open);
+    if (start == std::string::npos) {
+        return std::string();
+    }
+    start += open.size();
+    size_t end = findNoCase(m_text, closeTag(name), start);
+    if (end == std::string::npos) {
+        return std::string();
+    }
+    return trimUnquote(std::string_view(m_text).substr(start, end - start));
+}
+
+bool ReplyRow::has(std::string_view name) const {
+    return findNoCase(m_text, openTag(name)) != std::string::npos;
+}
+
+std::string ReplyRow::error() const { return field(element::kError); }
+
+std::string ReplyRow::base64Field(std::string_view name) const {
+    return base64Decode(field(name));
+}
+
+std::optional<long long> ReplyRow::intField(std::string_view name) const {
+    std::string value = field(name);
+    size_t i = 0;
+    bool negative = false;
+    if (!value.empty() && (value[0] == '-' || value[0] == '+')) {
+        negative = value[0] == '-';
+        i = 1;
+    }
+    if (i == value.size() || value.size() - i > 18) {
+        return std::nullopt;
+    }
+    long long n = 0;
+    for (; i < value.size(); ++i) {
+        if (value[i] < '0' || value[i] > '9') {
+            return std::nullopt;
+        }
+        n = n * 10 + (value[i] - '0');
+    }
+    return negative ? -n : n;
+}
+
+std::vector<ReplyRow> readReply(std::string_view reply) {
+    static const std::string kOpenResult = openTag(element::kResult);
+    static const std::string kCloseResult = closeTag(element::kResult);
+    static const std::string kOpenRow = openTag(element::kRow);
+    static const std::string kCloseRow = closeTag(element::kRow);
+
+    std::vector<ReplyRow> rows;
+    size_t start = findNoCase(reply, kOpenResult);
+    if (start == std::string_view::npos) {
+        return rows;
+    }
+    start += kOpenResult.size();
+    size_t end = findNoCase(reply, kCloseResult, start);
+    if (end == std::string_view::npos) {
+        throwPairMissing(kOpenResult, kCloseResult, reply);
+    }
+    std::string payload = trimUnquote(reply.substr(start, end - start));
+    std::string_view rest = payload;
+    for (;;) {
+        size_t open = findNoCase(rest, kOpenRow);
+        if (open == std::string_view::npos) {
+            break;
+        }
+        size_t body = open + kOpenRow.size();
+        size_t close = findNoCase(rest, kCloseRow, body);
+        if (close == std::string_view::npos) {
+            throwPairMissing(kOpenRow, kCloseRow, rest);
+        }
+        rows.emplace_back(trimUnquote(rest.substr(body, close - body)));
+        rest.remove_prefix(close + kCloseRow.size());
+    }
+    return rows;
+}
+
+}  // namespace pentad::catalogue

@@ -3,10 +3,12 @@
 
 #include <httplib.h>
 
+#include <atomic>
 #include <chrono>
 #include <ctime>
 #include <fstream>
 #include <stdexcept>
+#include <thread>
 
 #include "online/catalogue_protocol.h"
 #include "online/catalogue_reply.h"
@@ -50,6 +52,8 @@ struct HttpFrontEnd::Impl {
     std::ostream* log;
     std::mutex logMutex;
     std::unique_ptr<httplib::Server> server;
+    std::atomic<bool> stopping{false};
+    std::atomic<bool> inRun{false};
 
     Impl(CatalogueService& s, std::ostream* l) : service(s), log(l) {}
 
@@ -168,15 +172,27 @@ int HttpFrontEnd::bind() {
 }
 
 void HttpFrontEnd::run() {
-    if (m_impl->server) {
+    if (!m_impl->server) {
+        return;
+    }
+    m_impl->inRun = true;
+    if (!m_impl->stopping) {
         m_impl->server->listen_after_bind();
     }
+    m_impl->inRun = false;
 }
 
 void HttpFrontEnd::stop() {
-    if (m_impl->server) {
-        m_impl->server->stop();
+    m_impl->stopping = true;
+    if (!m_impl->server) {
+        return;
     }
+    // a run() that has begun but not yet started listening would miss the
+    // stop; wait for it to listen (or to notice the flag and return)
+    while (m_impl->inRun && !m_impl->server->is_running()) {
+        std::this_thread::yield();
+    }
+    m_impl->server->stop();
 }
 
 }  // namespace pentad::server

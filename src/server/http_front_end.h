@@ -36,7 +36,7 @@ public:
     int bind();
     // Serves until stop(); call after bind().
     void run();
-    // Ends run() from any thread.
+    // Ends run() from any thread, also when run() is only about to start.
     void stop();
 
     bool usesTls() const { return !m_options.certFile.empty(); }

@@ -31,6 +31,7 @@ constexpr size_t kFileChunk = 64 * 1024;
 struct RequestTrace {
     bool handled = false;
     double millis = 0;
+    size_t bytes = 0;
     std::string note;
 };
 thread_local RequestTrace t_trace;
@@ -69,8 +70,9 @@ struct HttpFrontEnd::Impl {
         }
         std::string line = catalogue::formatUtc(static_cast<int64_t>(std::time(nullptr))) + " " +
                            req.remote_addr + " " + req.method + " " + printable(req.path) + " " +
-                           std::to_string(res.status) + " " + std::to_string(res.body.size()) +
-                           "B " + millis;
+                           std::to_string(res.status) + " " +
+                           std::to_string(trace.handled ? trace.bytes : res.body.size()) + "B " +
+                           millis;
         if (!trace.note.empty()) {
             line += " " + printable(trace.note);
         }
@@ -82,7 +84,14 @@ struct HttpFrontEnd::Impl {
         auto start = std::chrono::steady_clock::now();
         ServiceReply reply = service.handle(req.path, req.body);
         res.status = reply.status;
-        res.set_content(std::move(reply.body), kReplyType);
+        // handed over without a copy: a list reply can run to megabytes
+        auto body = std::make_shared<std::string>(std::move(reply.body));
+        t_trace.bytes = body->size();
+        res.set_content_provider(
+            body->size(), kReplyType,
+            [body](size_t offset, size_t length, httplib::DataSink& sink) {
+                return sink.write(body->data() + offset, length);
+            });
         t_trace.handled = true;
         t_trace.note = std::move(reply.note);
         t_trace.millis = std::chrono::duration<double, std::milli>(
@@ -115,7 +124,8 @@ struct HttpFrontEnd::Impl {
                 sink.write(chunk.data(), static_cast<size_t>(in->gcount()));
                 return true;
             });
-        t_trace.note = "file " + std::to_string(size) + "B";
+        t_trace.bytes = static_cast<size_t>(size);
+        t_trace.note = "file";
     }
 };
 

@@ -15,7 +15,6 @@ CREATE TABLE scripts(
     title TEXT NOT NULL,
     title_key TEXT NOT NULL UNIQUE,
     descr TEXT NOT NULL,
-    body TEXT NOT NULL,
     author_name TEXT NOT NULL,
     author_mail TEXT NOT NULL,
     owner_hwdid TEXT NOT NULL,
@@ -26,7 +25,16 @@ CREATE TABLE scripts(
     publics INTEGER NOT NULL,
     created INTEGER NOT NULL,
     downloads INTEGER NOT NULL DEFAULT 0,
-    last_download INTEGER NOT NULL DEFAULT 0
+    last_download INTEGER NOT NULL DEFAULT 0,
+    -- of the ratings 1..5 in script_rates, kept with every change of them
+    rating_sum INTEGER NOT NULL DEFAULT 0,
+    rating_count INTEGER NOT NULL DEFAULT 0
+);
+CREATE INDEX scripts_by_created ON scripts(created DESC, id DESC);
+-- the texts apart, so that listing the entries reads only their headers
+CREATE TABLE script_texts(
+    script_id INTEGER PRIMARY KEY REFERENCES scripts(id) ON DELETE CASCADE,
+    body TEXT NOT NULL
 );
 CREATE TABLE script_rates(
     script_id INTEGER NOT NULL REFERENCES scripts(id) ON DELETE CASCADE,
@@ -62,12 +70,9 @@ CREATE TABLE systems(
 );
 )sql";
 
-#define SCRIPT_COLUMNS                                                                         \
-    "s.id, s.title, s.title_key, s.descr, s.author_name, s.author_mail, s.owner_hwdid, "       \
-    "s.lcid, s.app_id, s.app_ver, s.uniapps, s.publics, s.created, s.downloads, "              \
-    "s.last_download, "                                                                        \
-    "(SELECT COALESCE(SUM(rate), 0) FROM script_rates WHERE script_id = s.id AND rate > 0), " \
-    "(SELECT COUNT(*) FROM script_rates WHERE script_id = s.id AND rate > 0)"
+#define SCRIPT_COLUMNS                                                                     \
+    "id, title, title_key, descr, author_name, author_mail, owner_hwdid, lcid, app_id, "   \
+    "app_ver, uniapps, publics, created, downloads, last_download, rating_sum, rating_count"
 
 #define SYSTEM_COLUMNS                                                                    \
     "id, clen, nums, olap, csize, title, descr, url, author_name, owner_mail, owner_hwdid, " \
@@ -95,21 +100,20 @@ ScriptRecord readScript(const Query& q) {
     return r;
 }
 
-// Binds the stored fields of an entry at positions 1..13.
-void bindScript(Query& q, const ScriptRecord& r, std::string_view text) {
+// Binds the stored fields of an entry at positions 1..12.
+void bindScript(Query& q, const ScriptRecord& r) {
     q.bind(1, r.title)
         .bind(2, r.titleKey)
         .bind(3, r.descr)
-        .bind(4, text)
-        .bind(5, r.authorName)
-        .bind(6, r.authorMail)
-        .bind(7, r.ownerHwdid)
-        .bind(8, int64_t{r.lcid})
-        .bind(9, r.appId)
-        .bind(10, r.appVer)
-        .bind(11, int64_t{r.uniApps ? 1 : 0})
-        .bind(12, int64_t{r.isPublic ? 1 : 0})
-        .bind(13, r.created);
+        .bind(4, r.authorName)
+        .bind(5, r.authorMail)
+        .bind(6, r.ownerHwdid)
+        .bind(7, int64_t{r.lcid})
+        .bind(8, r.appId)
+        .bind(9, r.appVer)
+        .bind(10, int64_t{r.uniApps ? 1 : 0})
+        .bind(11, int64_t{r.isPublic ? 1 : 0})
+        .bind(12, r.created);
 }
 
 SystemRecord readSystem(const Query& q) {
@@ -158,6 +162,9 @@ SqliteDb& openDatabase(SqliteDb& db) {
     db.exec("PRAGMA synchronous = NORMAL");
     db.exec("PRAGMA foreign_keys = ON");
     db.exec("PRAGMA busy_timeout = 5000");
+    // the whole catalogue of a club fits in memory; keep it there
+    db.exec("PRAGMA cache_size = -65536");
+    db.exec("PRAGMA mmap_size = 268435456");
     int64_t version = db.queryInt("PRAGMA user_version");
     if (version > kSchemaVersion) {
         throw StoreError("the database was written by a newer server (schema " +
@@ -183,20 +190,23 @@ struct SqliteCatalogueStore::Impl {
 
     Statement dataVersion{db, "PRAGMA data_version"};
     Statement allScripts{db, "SELECT " SCRIPT_COLUMNS
-                             " FROM scripts s ORDER BY s.created DESC, s.id DESC"};
-    Statement findScript{db, "SELECT " SCRIPT_COLUMNS " FROM scripts s WHERE s.id = ?1"};
+                             " FROM scripts ORDER BY created DESC, id DESC"};
+    Statement findScript{db, "SELECT " SCRIPT_COLUMNS " FROM scripts WHERE id = ?1"};
     Statement titleHolder{db, "SELECT id FROM scripts WHERE title_key = ?1"};
     Statement insertScript{db,
-                           "INSERT INTO scripts(title, title_key, descr, body, author_name, "
+                           "INSERT INTO scripts(title, title_key, descr, author_name, "
                            "author_mail, owner_hwdid, lcid, app_id, app_ver, uniapps, publics, "
-                           "created) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13)"};
+                           "created) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12)"};
     Statement updateScript{db,
-                           "UPDATE scripts SET title = ?1, title_key = ?2, descr = ?3, body = ?4, "
-                           "author_name = ?5, author_mail = ?6, owner_hwdid = ?7, lcid = ?8, "
-                           "app_id = ?9, app_ver = ?10, uniapps = ?11, publics = ?12, "
-                           "created = ?13 WHERE id = ?14"};
+                           "UPDATE scripts SET title = ?1, title_key = ?2, descr = ?3, "
+                           "author_name = ?4, author_mail = ?5, owner_hwdid = ?6, lcid = ?7, "
+                           "app_id = ?8, app_ver = ?9, uniapps = ?10, publics = ?11, "
+                           "created = ?12 WHERE id = ?13"};
+    Statement writeText{db,
+                        "INSERT INTO script_texts(script_id, body) VALUES(?1, ?2) "
+                        "ON CONFLICT(script_id) DO UPDATE SET body = excluded.body"};
     Statement deleteScript{db, "DELETE FROM scripts WHERE id = ?1"};
-    Statement scriptBody{db, "SELECT body FROM scripts WHERE id = ?1"};
+    Statement scriptBody{db, "SELECT body FROM script_texts WHERE script_id = ?1"};
     Statement countScript{db,
                           "UPDATE scripts SET downloads = downloads + 1, last_download = ?2 "
                           "WHERE id = ?1"};
@@ -210,6 +220,26 @@ struct SqliteCatalogueStore::Impl {
                       "app_ver = excluded.app_ver, notes = excluded.notes, "
                       "created = excluded.created"};
     Statement removeRate{db, "DELETE FROM script_rates WHERE script_id = ?1 AND rater = ?2"};
+    Statement rateOf{db, "SELECT rate FROM script_rates WHERE script_id = ?1 AND rater = ?2"};
+    Statement adjustRatings{db,
+                            "UPDATE scripts SET rating_sum = rating_sum + ?2, "
+                            "rating_count = rating_count + ?3 WHERE id = ?1"};
+
+    // The rater's mark of an entry, 0 when none.
+    int markOf(int64_t scriptId, std::string_view rater) {
+        Query q(rateOf);
+        q.bind(1, scriptId).bind(2, rater);
+        return q.step() ? static_cast<int>(q.integer(0)) : 0;
+    }
+    // Keeps the entry's sum and count of ratings in step with a change of
+    // one mark from `before` to `after` (marks below 1 do not count).
+    void adjust(int64_t scriptId, int before, int after) {
+        int64_t sum = (after > 0 ? after : 0) - (before > 0 ? before : 0);
+        int64_t count = (after > 0 ? 1 : 0) - (before > 0 ? 1 : 0);
+        if (sum != 0 || count != 0) {
+            Query(adjustRatings).bind(1, scriptId).bind(2, sum).bind(3, count).run();
+        }
+    }
     Statement ratings{db,
                       "SELECT rater_name, rate, created, app_id, app_ver, notes FROM script_rates "
                       "WHERE script_id = ?1 AND rate > 0 ORDER BY created DESC, rater"};
@@ -274,26 +304,40 @@ int64_t SqliteCatalogueStore::scriptWithTitle(std::string_view titleKey) {
 
 int64_t SqliteCatalogueStore::insertScript(const ScriptRecord& record, std::string_view text) {
     std::lock_guard lock(m_mutex);
-    Query q(m_impl->insertScript);
-    bindScript(q, record, text);
-    if (!q.run()) {
-        return 0;
+    Transaction t(m_impl->db);
+    {
+        Query q(m_impl->insertScript);
+        bindScript(q, record);
+        if (!q.run()) {
+            return 0;
+        }
     }
+    int64_t id = m_impl->db.lastInsertId();
+    Query(m_impl->writeText).bind(1, id).bind(2, text).run();
+    t.commit();
     ++m_impl->writes;
-    return m_impl->db.lastInsertId();
+    return id;
 }
 
 WriteResult SqliteCatalogueStore::updateScript(const ScriptRecord& record,
                                                std::string_view text) {
     std::lock_guard lock(m_mutex);
-    Query q(m_impl->updateScript);
-    bindScript(q, record, text);
-    q.bind(14, record.id);
-    if (!q.run()) {
-        return WriteResult::TitleTaken;
+    Transaction t(m_impl->db);
+    {
+        Query q(m_impl->updateScript);
+        bindScript(q, record);
+        q.bind(13, record.id);
+        if (!q.run()) {
+            return WriteResult::TitleTaken;
+        }
+        if (m_impl->db.changes() == 0) {
+            return WriteResult::Missing;
+        }
     }
+    Query(m_impl->writeText).bind(1, record.id).bind(2, text).run();
+    t.commit();
     ++m_impl->writes;
-    return m_impl->db.changes() > 0 ? WriteResult::Done : WriteResult::Missing;
+    return WriteResult::Done;
 }
 
 bool SqliteCatalogueStore::deleteScript(int64_t id) {
@@ -344,8 +388,9 @@ bool SqliteCatalogueStore::setRate(int64_t scriptId, std::string_view rater,
             return false;
         }
     }
-    Query q(m_impl->setRate);
-    q.bind(1, scriptId)
+    int before = m_impl->markOf(scriptId, rater);
+    Query(m_impl->setRate)
+        .bind(1, scriptId)
         .bind(2, rater)
         .bind(3, int64_t{rating.rate})
         .bind(4, rating.raterName)
@@ -354,6 +399,7 @@ bool SqliteCatalogueStore::setRate(int64_t scriptId, std::string_view rater,
         .bind(7, rating.notes)
         .bind(8, rating.created)
         .run();
+    m_impl->adjust(scriptId, before, rating.rate);
     t.commit();
     ++m_impl->writes;
     return true;
@@ -361,7 +407,11 @@ bool SqliteCatalogueStore::setRate(int64_t scriptId, std::string_view rater,
 
 void SqliteCatalogueStore::removeRate(int64_t scriptId, std::string_view rater) {
     std::lock_guard lock(m_mutex);
+    Transaction t(m_impl->db);
+    int before = m_impl->markOf(scriptId, rater);
     Query(m_impl->removeRate).bind(1, scriptId).bind(2, rater).run();
+    m_impl->adjust(scriptId, before, 0);
+    t.commit();
     ++m_impl->writes;
 }
 

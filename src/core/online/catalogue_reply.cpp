@@ -93,6 +93,13 @@ std::string plainValue(std::string_view value) {
     return out;
 }
 
+namespace {
+constexpr std::string_view kReplyStart = "<result>\n";
+constexpr std::string_view kReplyEnd = "</result>\n";
+}  // namespace
+
+ReplyWriter::ReplyWriter() : m_out(kReplyStart) {}
+
 void ReplyWriter::closeRow() {
     if (m_inRow) {
         m_out += "</row>\n";
@@ -126,12 +133,9 @@ void ReplyWriter::rawRow(std::string_view fragment) {
 
 std::string ReplyWriter::finish() {
     closeRow();
-    std::string out;
-    out.reserve(m_out.size() + 20);
-    out += "<result>\n";
-    out += m_out;
-    out += "</result>\n";
-    m_out.clear();
+    m_out += kReplyEnd;
+    std::string out = std::move(m_out);
+    m_out = kReplyStart;
     return out;
 }
 

@@ -17,6 +17,8 @@ namespace pentad::catalogue {
 
 class ReplyWriter {
 public:
+    ReplyWriter();
+
     // Starts a new row, closing the previous one.
     void beginRow();
     // A plain UTF-8 value. "<" and ">" are written as "‹" and "›", so no
@@ -29,9 +31,10 @@ public:
     // Appends text that is already in the tag shape (a cached row fragment,
     // including its "<row>" but not its "</row>"); closes the previous row.
     void rawRow(std::string_view fragment);
-    // The whole reply; the writer is empty afterwards.
+    // The whole reply; the writer starts afresh afterwards.
     std::string finish();
-    void reserve(size_t bytes) { m_out.reserve(bytes); }
+    // Room for the rows to come (a list of many rows is written in place).
+    void reserve(size_t bytes) { m_out.reserve(m_out.size() + bytes + 16); }
 
     // A reply of one row refusing the request with a message for the user.
     static std::string error(std::string_view message);

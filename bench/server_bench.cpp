@@ -89,6 +89,33 @@ void BM_ListTenThousandEntries(benchmark::State& state) {
 }
 BENCHMARK(BM_ListTenThousandEntries)->Unit(benchmark::kMillisecond);
 
+// The program's side: reading a list reply of every entry field by field.
+void BM_ReadListReply(benchmark::State& state) {
+    Catalogue& c = catalogue();
+    std::string reply = c.service->handle(catalogue::kScriptListPath, c.listBody).body;
+    const std::string_view plainFields[] = {
+        catalogue::element::kId,        catalogue::element::kAuthorName,
+        catalogue::element::kAuthorMail, catalogue::element::kLcid,
+        catalogue::element::kAppName,   catalogue::element::kAppVer,
+        catalogue::element::kAppGuid,   catalogue::element::kUniApps,
+        catalogue::element::kPublic,    catalogue::element::kCreated,
+        catalogue::element::kRatingAvg, catalogue::element::kRatingCnt,
+        catalogue::element::kRatingYou, catalogue::element::kDownloads,
+        catalogue::element::kLastDownload};
+    for (auto _ : state) {
+        size_t chars = 0;
+        for (const auto& row : catalogue::readReply(reply)) {
+            for (auto name : plainFields) {
+                chars += row.field(name).size();
+            }
+            chars += row.base64Field(catalogue::element::kTitle).size();
+            chars += row.base64Field(catalogue::element::kDescr).size();
+        }
+        benchmark::DoNotOptimize(chars);
+    }
+}
+BENCHMARK(BM_ReadListReply)->Unit(benchmark::kMillisecond);
+
 // Reading every entry from the store, the first half of a rebuild.
 void BM_ReadAllEntries(benchmark::State& state) {
     Catalogue& c = catalogue();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "online/catalogue_reply.h"
 
+#include <cstring>
+
 #include "online/catalogue_codecs.h"
 #include "online/catalogue_protocol.h"
 #include "shell/error.h"
@@ -11,16 +13,34 @@ namespace {
 
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
+bool sameNoCase(const char* a, std::string_view b) {
+    for (size_t k = 0; k < b.size(); ++k) {
+        if (lower(a[k]) != lower(b[k])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// First position of `marker` at or after `from`, ASCII letters compared
+// without regard to case. Markers start with "<", so the search jumps from
+// one "<" to the next.
 size_t findNoCase(std::string_view text, std::string_view marker, size_t from = 0) {
-    if (marker.empty() || marker.size() > text.size()) {
+    if (marker.empty() || marker.size() > text.size() || from > text.size() - marker.size()) {
         return std::string_view::npos;
     }
-    for (size_t i = from; i + marker.size() <= text.size(); ++i) {
-        size_t k = 0;
-        while (k < marker.size() && lower(text[i + k]) == lower(marker[k])) {
-            ++k;
+    const size_t last = text.size() - marker.size();
+    const char first = marker[0];
+    const bool letter = lower(first) != first || (first >= 'a' && first <= 'z');
+    for (size_t i = from; i <= last; ++i) {
+        if (!letter) {
+            const void* hit = std::memchr(text.data() + i, first, last - i + 1);
+            if (hit == nullptr) {
+                return std::string_view::npos;
+            }
+            i = static_cast<size_t>(static_cast<const char*>(hit) - text.data());
         }
-        if (k == marker.size()) {
+        if (sameNoCase(text.data() + i, marker)) {
             return i;
         }
     }
@@ -146,23 +166,57 @@ std::string ReplyWriter::error(std::string_view message) {
     return writer.finish();
 }
 
+size_t ReplyRow::valueStart(std::string_view name) const {
+    if (!m_indexed) {
+        m_tags.reserve(24);
+        // every "<" followed by a name and ">" (with no "<" between) is an
+        // opening tag; that covers every place "<name>" occurs in the text
+        std::string_view text = m_text;
+        for (size_t i = text.find('<'); i != std::string_view::npos; i = text.find('<', i + 1)) {
+            size_t end = text.find_first_of("<>", i + 1);
+            if (end == std::string_view::npos) {
+                break;
+            }
+            if (text[end] == '>' && text[i + 1] != '/') {
+                m_tags.push_back({static_cast<uint32_t>(i + 1), static_cast<uint32_t>(end - i - 1)});
+            }
+        }
+        m_indexed = true;
+    }
+    for (const Tag& tag : m_tags) {
+        if (tag.length == name.size() && sameNoCase(m_text.data() + tag.name, name)) {
+            return tag.name + tag.length + 1;
+        }
+    }
+    return std::string::npos;
+}
+
 std::string ReplyRow::field(std::string_view name) const {
-    std::string open = openTag(name);
-    size_t start = findNoCase(m_text, open);
+    size_t start = valueStart(name);
     if (start == std::string::npos) {
         return std::string();
     }
-    start += open.size();
-    size_t end = findNoCase(m_text, closeTag(name), start);
+    char buffer[80];
+    std::string longTag;
+    std::string_view close;
+    if (name.size() + 3 <= sizeof buffer) {
+        buffer[0] = '<';
+        buffer[1] = '/';
+        std::memcpy(buffer + 2, name.data(), name.size());
+        buffer[name.size() + 2] = '>';
+        close = std::string_view(buffer, name.size() + 3);
+    } else {
+        longTag = closeTag(name);
+        close = longTag;
+    }
+    size_t end = findNoCase(m_text, close, start);
     if (end == std::string::npos) {
         return std::string();
     }
     return trimUnquote(std::string_view(m_text).substr(start, end - start));
 }
 
-bool ReplyRow::has(std::string_view name) const {
-    return findNoCase(m_text, openTag(name)) != std::string::npos;
-}
+bool ReplyRow::has(std::string_view name) const { return valueStart(name) != std::string::npos; }
 
 std::string ReplyRow::error() const { return field(element::kError); }
 
@@ -207,7 +261,13 @@ std::vector<ReplyRow> readReply(std::string_view reply) {
     if (end == std::string_view::npos) {
         throwPairMissing(kOpenResult, kCloseResult, reply);
     }
-    std::string payload = trimUnquote(reply.substr(start, end - start));
+    // unquoting copies, and a reply is seldom quoted: look at it in place
+    std::string_view payload = trimmed(reply.substr(start, end - start));
+    std::string unquoted;
+    if (payload.size() > 1 && payload.front() == '"' && payload.back() == '"') {
+        unquoted = trimUnquote(payload);
+        payload = unquoted;
+    }
     std::string_view rest = payload;
     for (;;) {
         size_t open = findNoCase(rest, kOpenRow);

@@ -8,6 +8,7 @@
 // replies exactly as the program will.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -71,7 +72,18 @@ public:
     std::optional<long long> intField(std::string_view name) const;
 
 private:
+    // Where the value of the first "<name>" begins; npos when absent. The
+    // row's opening tags are indexed on first use, so reading every field of
+    // a long list stays linear.
+    size_t valueStart(std::string_view name) const;
+
+    struct Tag {
+        uint32_t name = 0;     // offset of the name after "<"
+        uint32_t length = 0;   // length of the name
+    };
     std::string m_text;
+    mutable std::vector<Tag> m_tags;
+    mutable bool m_indexed = false;
 };
 
 // The rows of a reply in order. No "<result>" gives no rows. Throws

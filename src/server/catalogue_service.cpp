@@ -50,8 +50,6 @@ ServiceReply refusal(std::string_view message, std::string note, int status = 20
 CatalogueService::CatalogueService(CatalogueStore& store, AppNames apps, Clock clock)
     : m_apps(std::move(apps)), m_scripts(store, m_apps, clock), m_systems(store, clock) {}
 
-bool CatalogueService::knows(std::string_view path) { return findRoute(path) != nullptr; }
-
 ServiceReply CatalogueService::handle(std::string_view path, std::string_view body) {
     const RouteEntry* route = findRoute(path);
     if (route == nullptr) {

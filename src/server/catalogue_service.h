@@ -28,9 +28,6 @@ public:
     // a failure of the store, give a reply with one "<error>" row.
     ServiceReply handle(std::string_view path, std::string_view body);
 
-    // True for the paths handle() answers.
-    static bool knows(std::string_view path);
-
 private:
     AppNames m_apps;
     ScriptsController m_scripts;

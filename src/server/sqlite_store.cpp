@@ -157,6 +157,7 @@ void bindSystem(Query& q, const SystemRecord& r, std::string_view clist) {
         .bind(15, r.created);
 }
 
+// Sets the connection up and brings the schema to the current version.
 SqliteDb& openDatabase(SqliteDb& db) {
     db.exec("PRAGMA journal_mode = WAL");
     db.exec("PRAGMA synchronous = NORMAL");
@@ -182,10 +183,10 @@ SqliteDb& openDatabase(SqliteDb& db) {
 }  // namespace
 
 struct SqliteCatalogueStore::Impl {
-    explicit Impl(const std::string& path) : db(path), ready(openDatabase(db)) {}
+    explicit Impl(const std::string& path) : db(path), migrated(openDatabase(db)) {}
 
     SqliteDb db;
-    SqliteDb& ready;
+    SqliteDb& migrated;   // the schema is in place before the statements below are prepared
     uint64_t writes = 0;   // scenario writes through this connection
 
     Statement dataVersion{db, "PRAGMA data_version"};

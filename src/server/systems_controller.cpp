@@ -108,7 +108,7 @@ SystemsController::SystemsController(CatalogueStore& store, Clock clock)
 Handled SystemsController::list(const FormRequest& request) {
     auto clen = static_cast<int>(request.integer(field::kCombLen, 1, kMaxCombLen));
     auto maxNums = static_cast<int>(request.integer(field::kMaxNums, 1, kMaxNums));
-    request.identity();
+    request.identity();   // required as for every list, though systems are open to everybody
     std::vector<SystemRecord> list = m_store.systems(clen, maxNums);
     ReplyWriter w;
     for (const SystemRecord& r : list) {
@@ -132,7 +132,7 @@ Handled SystemsController::list(const FormRequest& request) {
 
 Handled SystemsController::download(const FormRequest& request) {
     int64_t id = request.integer(field::kSystemId);
-    request.optionalIdentity();
+    request.optionalIdentity();   // checked when sent; systems are open to everybody
     auto clist = m_store.downloadSystem(id, m_clock());
     if (!clist) {
         notFound(id);

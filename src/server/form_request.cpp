@@ -5,6 +5,7 @@
 #include "online/catalogue_protocol.h"
 #include "server/server_texts.h"
 #include "server/text_keys.h"
+#include "shell/cp1251.h"
 #include "shell/error.h"
 
 namespace pentad::server {
@@ -19,7 +20,7 @@ constexpr size_t kMaxIdChars = 128;
 }  // namespace
 
 void requireMaxChars(std::string_view name, std::string_view text, size_t maxChars) {
-    if (charCount(text) > maxChars) {
+    if (utf8Length(text) > maxChars) {
         throw RequestError(format(texts::kTooLong, std::string(name), static_cast<int>(maxChars)));
     }
 }
@@ -39,24 +40,11 @@ void FormRequest::requireUtf8(std::string_view name, const std::string& value) c
 }
 
 long long FormRequest::integer(std::string_view name) const {
-    std::string_view text = trimBlanks(raw(name));
-    size_t i = 0;
-    bool negative = false;
-    if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
-        negative = text[0] == '-';
-        i = 1;
-    }
-    if (i == text.size() || text.size() - i > 18) {
+    auto value = catalogue::parseWholeNumber(trimBlanks(raw(name)));
+    if (!value) {
         throw RequestError(format(texts::kNotNumber, std::string(name)));
     }
-    long long value = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') {
-            throw RequestError(format(texts::kNotNumber, std::string(name)));
-        }
-        value = value * 10 + (text[i] - '0');
-    }
-    return negative ? -value : value;
+    return *value;
 }
 
 long long FormRequest::integer(std::string_view name, long long min, long long max) const {

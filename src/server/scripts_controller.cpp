@@ -204,15 +204,7 @@ Handled ScriptsController::publish(const FormRequest& request, int64_t id,
     }
     record.uniApps = request.flag(field::kUniApps);
     record.isPublic = request.flag(field::kPublic);
-    if (who.hwdid.empty()) {
-        throw RequestError(texts::kNoInstallation);
-    }
-    if (who.mail.empty()) {
-        throw RequestError(texts::kNoMail);
-    }
-    if (who.name.empty()) {
-        throw RequestError(texts::kNoAuthor);
-    }
+    requirePublisher(who);
     record.authorName = who.name;
     record.authorMail = who.mail;
     record.ownerHwdid = who.hwdid;

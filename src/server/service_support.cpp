@@ -4,6 +4,8 @@
 #include <ctime>
 
 #include "online/catalogue_protocol.h"
+#include "server/form_request.h"
+#include "server/server_texts.h"
 #include "server/text_keys.h"
 
 namespace pentad::server {
@@ -39,6 +41,18 @@ std::string AppNames::nameOf(std::string_view appId) const {
 
 bool sameAppId(std::string_view a, std::string_view b) {
     return lowerAscii(trimBlanks(a)) == lowerAscii(trimBlanks(b));
+}
+
+void requirePublisher(const catalogue::Identity& who) {
+    if (who.hwdid.empty()) {
+        throw RequestError(texts::kNoInstallation);
+    }
+    if (who.mail.empty()) {
+        throw RequestError(texts::kNoMail);
+    }
+    if (who.name.empty()) {
+        throw RequestError(texts::kNoAuthor);
+    }
 }
 
 bool isOwner(std::string_view ownerMail, std::string_view ownerHwdid,

@@ -41,6 +41,10 @@ struct Handled {
     std::string note;
 };
 
+// Refuses (RequestError) a publication whose identity lacks the
+// installation, the mail or the author's name.
+void requirePublisher(const catalogue::Identity& who);
+
 // The publisher of an entry is recognised by the mail (ignoring case) and
 // the installation it was published from; both must match.
 bool isOwner(std::string_view ownerMail, std::string_view ownerHwdid,

@@ -226,6 +226,25 @@ struct SqliteCatalogueStore::Impl {
                             "UPDATE scripts SET rating_sum = rating_sum + ?2, "
                             "rating_count = rating_count + ?3 WHERE id = ?1"};
 
+    // The text `read` gives for `id`, counted by `count` as one download at
+    // `now`; nullopt when there is no such row.
+    std::optional<std::string> download(Statement& read, Statement& count, int64_t id,
+                                        int64_t now) {
+        Transaction t(db);
+        std::string text;
+        {
+            Query q(read);
+            q.bind(1, id);
+            if (!q.step()) {
+                return std::nullopt;
+            }
+            text = q.text(0);
+        }
+        Query(count).bind(1, id).bind(2, now).run();
+        t.commit();
+        return text;
+    }
+
     // The rater's mark of an entry, 0 when none.
     int markOf(int64_t scriptId, std::string_view rater) {
         Query q(rateOf);
@@ -351,20 +370,11 @@ bool SqliteCatalogueStore::deleteScript(int64_t id) {
 
 std::optional<std::string> SqliteCatalogueStore::downloadScript(int64_t id, int64_t now) {
     std::lock_guard lock(m_mutex);
-    Transaction t(m_impl->db);
-    std::string body;
-    {
-        Query q(m_impl->scriptBody);
-        q.bind(1, id);
-        if (!q.step()) {
-            return std::nullopt;
-        }
-        body = q.text(0);
+    auto text = m_impl->download(m_impl->scriptBody, m_impl->countScript, id, now);
+    if (text) {
+        ++m_impl->writes;
     }
-    Query(m_impl->countScript).bind(1, id).bind(2, now).run();
-    t.commit();
-    ++m_impl->writes;
-    return body;
+    return text;
 }
 
 std::unordered_map<int64_t, int> SqliteCatalogueStore::ratesOf(std::string_view rater) {
@@ -479,19 +489,7 @@ bool SqliteCatalogueStore::deleteSystem(int64_t id) {
 
 std::optional<std::string> SqliteCatalogueStore::downloadSystem(int64_t id, int64_t now) {
     std::lock_guard lock(m_mutex);
-    Transaction t(m_impl->db);
-    std::string clist;
-    {
-        Query q(m_impl->systemList);
-        q.bind(1, id);
-        if (!q.step()) {
-            return std::nullopt;
-        }
-        clist = q.text(0);
-    }
-    Query(m_impl->countSystem).bind(1, id).bind(2, now).run();
-    t.commit();
-    return clist;
+    return m_impl->download(m_impl->systemList, m_impl->countSystem, id, now);
 }
 
 }  // namespace pentad::server

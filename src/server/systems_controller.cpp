@@ -190,15 +190,7 @@ Handled SystemsController::publish(const FormRequest& request, int64_t id,
                                                record.nums, record.csize);
     record.url = std::string(trimBlanks(request.plain(field::kUrl)));
     requireMaxChars(field::kUrl, record.url, kMaxUrlChars);
-    if (who.hwdid.empty()) {
-        throw RequestError(texts::kNoInstallation);
-    }
-    if (who.mail.empty()) {
-        throw RequestError(texts::kNoMail);
-    }
-    if (who.name.empty()) {
-        throw RequestError(texts::kNoAuthor);
-    }
+    requirePublisher(who);
     record.authorName = who.name;
     record.ownerMail = who.mail;
     record.ownerHwdid = who.hwdid;

@@ -133,6 +133,10 @@ inline constexpr std::string_view kPentadAppId = "{A5FC05DF-DED4-478D-ABCC-E6C46
 // The program name the server shows for kPentadAppId.
 inline constexpr std::string_view kPentadAppName = "Pentad";
 
+// A whole decimal number with an optional sign, nothing else (at most 18
+// digits); nullopt otherwise.
+std::optional<long long> parseWholeNumber(std::string_view text);
+
 // Seconds since 1970-01-01 00:00:00 UTC written as "yyyy-mm-dd hh:nn:ss".
 std::string formatUtc(int64_t seconds);
 // The inverse of formatUtc; nullopt when the text is not in that form or not

@@ -225,24 +225,7 @@ std::string ReplyRow::base64Field(std::string_view name) const {
 }
 
 std::optional<long long> ReplyRow::intField(std::string_view name) const {
-    std::string value = field(name);
-    size_t i = 0;
-    bool negative = false;
-    if (!value.empty() && (value[0] == '-' || value[0] == '+')) {
-        negative = value[0] == '-';
-        i = 1;
-    }
-    if (i == value.size() || value.size() - i > 18) {
-        return std::nullopt;
-    }
-    long long n = 0;
-    for (; i < value.size(); ++i) {
-        if (value[i] < '0' || value[i] > '9') {
-            return std::nullopt;
-        }
-        n = n * 10 + (value[i] - '0');
-    }
-    return negative ? -n : n;
+    return parseWholeNumber(field(name));
 }
 
 std::vector<ReplyRow> readReply(std::string_view reply) {

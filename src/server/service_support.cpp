@@ -7,6 +7,7 @@
 #include "server/form_request.h"
 #include "server/server_texts.h"
 #include "server/text_keys.h"
+#include "shell/error.h"
 
 namespace pentad::server {
 
@@ -41,6 +42,14 @@ std::string AppNames::nameOf(std::string_view appId) const {
 
 bool sameAppId(std::string_view a, std::string_view b) {
     return lowerAscii(trimBlanks(a)) == lowerAscii(trimBlanks(b));
+}
+
+bool readDeleteMode(const FormRequest& request) {
+    long long mode = request.integer(catalogue::field::kDeleteMode);
+    if (mode != 0 && mode != 1) {
+        throw RequestError(format(texts::kBadDeleteMode, mode));
+    }
+    return mode == 1;
 }
 
 void requirePublisher(const catalogue::Identity& who) {

@@ -41,6 +41,12 @@ struct Handled {
     std::string note;
 };
 
+class FormRequest;
+
+// del_mode of a publishing request: false to publish or change, true to
+// delete; RequestError for any other value.
+bool readDeleteMode(const FormRequest& request);
+
 // Refuses (RequestError) a publication whose identity lacks the
 // installation, the mail or the author's name.
 void requirePublisher(const catalogue::Identity& who);

@@ -116,6 +116,23 @@ void bindScript(Query& q, const ScriptRecord& r) {
         .bind(12, r.created);
 }
 
+// Every row of a query, or only the first, read by `read`.
+template <typename Record>
+std::vector<Record> readAll(Query& q, Record (*read)(const Query&)) {
+    std::vector<Record> out;
+    while (q.step()) {
+        out.push_back(read(q));
+    }
+    return out;
+}
+template <typename Record>
+std::optional<Record> readFirst(Query& q, Record (*read)(const Query&)) {
+    if (!q.step()) {
+        return std::nullopt;
+    }
+    return read(q);
+}
+
 SystemRecord readSystem(const Query& q) {
     SystemRecord r;
     r.id = q.integer(0);
@@ -297,22 +314,15 @@ uint64_t SqliteCatalogueStore::scriptsVersion() {
 
 std::vector<ScriptRecord> SqliteCatalogueStore::allScripts() {
     std::lock_guard lock(m_mutex);
-    std::vector<ScriptRecord> out;
     Query q(m_impl->allScripts);
-    while (q.step()) {
-        out.push_back(readScript(q));
-    }
-    return out;
+    return readAll(q, readScript);
 }
 
 std::optional<ScriptRecord> SqliteCatalogueStore::findScript(int64_t id) {
     std::lock_guard lock(m_mutex);
     Query q(m_impl->findScript);
     q.bind(1, id);
-    if (!q.step()) {
-        return std::nullopt;
-    }
-    return readScript(q);
+    return readFirst(q, readScript);
 }
 
 int64_t SqliteCatalogueStore::scriptWithTitle(std::string_view titleKey) {
@@ -446,23 +456,16 @@ std::vector<RatingRecord> SqliteCatalogueStore::ratings(int64_t scriptId) {
 
 std::vector<SystemRecord> SqliteCatalogueStore::systems(int clen, int maxNums) {
     std::lock_guard lock(m_mutex);
-    std::vector<SystemRecord> out;
     Query q(m_impl->systems);
     q.bind(1, int64_t{clen}).bind(2, int64_t{maxNums});
-    while (q.step()) {
-        out.push_back(readSystem(q));
-    }
-    return out;
+    return readAll(q, readSystem);
 }
 
 std::optional<SystemRecord> SqliteCatalogueStore::findSystem(int64_t id) {
     std::lock_guard lock(m_mutex);
     Query q(m_impl->findSystem);
     q.bind(1, id);
-    if (!q.step()) {
-        return std::nullopt;
-    }
-    return readSystem(q);
+    return readFirst(q, readSystem);
 }
 
 int64_t SqliteCatalogueStore::insertSystem(const SystemRecord& record, std::string_view clist) {

@@ -144,13 +144,10 @@ Handled SystemsController::download(const FormRequest& request) {
 }
 
 Handled SystemsController::put(const FormRequest& request) {
-    long long mode = request.integer(field::kDeleteMode);
-    if (mode != 0 && mode != 1) {
-        throw RequestError(format(texts::kBadDeleteMode, mode));
-    }
+    bool removing = readDeleteMode(request);
     int64_t id = request.integer(field::kSystemId);
     catalogue::Identity who = request.identity();
-    return mode == 1 ? remove(id, who) : publish(request, id, who);
+    return removing ? remove(id, who) : publish(request, id, who);
 }
 
 Handled SystemsController::remove(int64_t id, const catalogue::Identity& who) {

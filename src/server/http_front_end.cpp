@@ -112,6 +112,11 @@ struct HttpFrontEnd::Impl {
             t_trace.note = "no such file";
             return;
         }
+        t_trace.note = "file";
+        if (size == 0) {
+            res.set_content(std::string(), kReplyType);
+            return;
+        }
         res.set_content_provider(
             static_cast<size_t>(size), kReplyType,
             [in](size_t offset, size_t length, httplib::DataSink& sink) {
@@ -125,7 +130,6 @@ struct HttpFrontEnd::Impl {
                 return true;
             });
         t_trace.bytes = static_cast<size_t>(size);
-        t_trace.note = "file";
     }
 };
 

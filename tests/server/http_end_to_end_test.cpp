@@ -139,6 +139,7 @@ TEST_F(HttpEndToEnd, ServesTheFilesFolderOnly) {
         package[i] = static_cast<char>(i * 7);
     }
     dir.write("www/autoupdates/Pentad_1.0.0.1.exe", package);
+    dir.write("www/empty.txt", "");
     dir.write("outside.txt", "secret");
     FrontEndOptions options = loopback();
     options.filesDir = dir.file("www");
@@ -149,6 +150,10 @@ TEST_F(HttpEndToEnd, ServesTheFilesFolderOnly) {
     ASSERT_TRUE(res);
     EXPECT_EQ(res->status, 200);
     EXPECT_TRUE(res->body == package);
+    auto empty = client.Get("/files/empty.txt");
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->status, 200);
+    EXPECT_EQ(empty->body, "");
     for (const char* path : {"/files/../outside.txt", "/files/%2e%2e/outside.txt",
                              "/files/autoupdates/", "/files/missing", "/outside.txt"}) {
         auto refused = client.Get(path);

@@ -58,7 +58,7 @@ AboutDialog::AboutDialog(const QString& title, const QString& version, const QSt
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(dialogButtons(*this, QDialogButtonBox::Ok));
-    setMinimumWidth(440);
+    setMinimumWidth(520);
 }
 
 }  // namespace pentad

@@ -19,24 +19,12 @@
 #include "test_program.h"
 
 namespace pentad::test {
-namespace {
-
-const std::vector<RawDraw> kDraws = {
-    {101, {1, 2, 3, 4, 5}, "01/01/2024 M"}, {102, {6, 7, 8, 9, 0}, "01/01/2024 E"},
-    {103, {0, 0, 1, 1, 2}, "01/02/2024 M"}, {104, {3, 3, 4, 4, 5}, "01/02/2024 E"},
-    {105, {9, 8, 7, 6, 5}, "01/03/2024 M"}, {106, {2, 4, 6, 8, 0}, "01/03/2024 E"},
-};
-
-// One scenario line without filters that stakes the first combination.
-constexpr const char* kScenarioLine = "FULL:0#FIRST| | | | | | | |x\r\n";
-
-}  // namespace
 
 class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY(m_fixture.setUp(kDraws)); }
+    void init() { QVERIFY(m_fixture.setUp(kSixDraws)); }
     void cleanup() { m_fixture.tearDown(); }
 
     void batchWordsEndTheProgramOnceLoaded();
@@ -117,7 +105,7 @@ void StartupTest::restartStartsTheProgramAgainOnTheSameFolder() {
 }
 
 void StartupTest::closeDuringAScenarioRunWaitsForTheStop() {
-    writeFileAtomic(path("Pentad.lss").toStdString(), kScenarioLine);
+    writeFileAtomic(path("Pentad.lss").toStdString(), std::string(kFirstLine) + "\r\n");
     TestProgram p(m_fixture.folder());
     ScenarioRunner& runner = p.workspace.runner();
     auto shown = runner.onStatus;

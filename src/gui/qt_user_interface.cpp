@@ -8,10 +8,12 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDesktopServices>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QUrl>
 #include <QWidget>
 
 #include "button_texts.h"
@@ -207,6 +209,14 @@ bool QtUserInterface::processEvents() {
     // the other commands are disabled while the program is busy.
     QApplication::processEvents();
     return m_stopRequested;
+}
+
+void QtUserInterface::openDocument(const std::string& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+}
+
+void QtUserInterface::openAddress(const std::string& address) {
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(address), QUrl::TolerantMode));
 }
 
 }  // namespace pentad

@@ -19,5 +19,7 @@ int main(int argc, char** argv) {
     failed |= pentad::test::runStakeDialogsTests(argc, argv);
     failed |= pentad::test::runStakesTabTests(argc, argv);
     failed |= pentad::test::runSystemsTabTests(argc, argv);
+    failed |= pentad::test::runCommandWalkTests(argc, argv);
+    failed |= pentad::test::runStartupTests(argc, argv);
     return failed != 0 ? 1 : 0;
 }

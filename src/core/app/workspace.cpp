@@ -122,6 +122,13 @@ bool Workspace::openLedger() {
     return r == StakeLedger::OpenResult::Ok;
 }
 
+void Workspace::shutdown() {
+    if (m_stakes.ledger().isOpen()) {
+        OperationScope op(m_shell, texts::kStatusSavingLedger);
+        m_stakes.ledger().Close();
+    }
+}
+
 std::bitset<13> Workspace::changedGroups(const TConfigData& before, const TConfigData& after) {
     std::bitset<13> groups;
     if (before.MatrixCols != after.MatrixCols) {

@@ -95,6 +95,13 @@ public:
     // holds it (the exclusive-access message is shown) or it failed.
     bool openLedger();
 
+    // The end of a run, once the window layout is saved: saves and closes the
+    // stake ledger (status "Сохранение файла ставок..."), which lets another
+    // copy of the program into the folder. Settings are not written: every
+    // change was written when it was made. The stores stay readable for the
+    // lists until the window is gone.
+    void shutdown();
+
     // ---- scenarios ----
     Scenario& scenario() { return m_scenario; }
     const Scenario& scenario() const { return m_scenario; }

@@ -113,6 +113,8 @@ void configure(CURL* h, const std::string& address, const HttpOptions& o, Transf
         curl_easy_setopt(h, CURLOPT_PROXY, o.proxy->server.c_str());
         curl_easy_setopt(h, CURLOPT_PROXYPORT, static_cast<long>(o.proxy->port));
         curl_easy_setopt(h, CURLOPT_PROXYTYPE, static_cast<long>(CURLPROXY_HTTP));
+        // The proxy carries every address, whatever the environment exempts.
+        curl_easy_setopt(h, CURLOPT_NOPROXY, "");
         const bool login = !o.proxy->username.empty();
         curl_easy_setopt(h, CURLOPT_PROXYUSERNAME, login ? o.proxy->username.c_str() : nullptr);
         curl_easy_setopt(h, CURLOPT_PROXYPASSWORD, login ? o.proxy->password.c_str() : nullptr);
@@ -177,7 +179,11 @@ void perform(CURLM* multi, CURL* easy, Transfer& t, const HttpOptions& o, const 
         throw Error(format(texts::kReadTimeout, static_cast<int>(o.readTimeoutMs)));
     }
     if (t.tooLarge || result == CURLE_FILESIZE_EXCEEDED) {
-        throw Error(format(texts::kReplyTooLarge, static_cast<int>(o.maxBytes / (1024 * 1024))));
+        constexpr size_t kMegabyte = 1024 * 1024;
+        const std::string size =
+            o.maxBytes >= kMegabyte ? format(texts::kSizeMegabytes, static_cast<int>(o.maxBytes / kMegabyte))
+                                    : format(texts::kSizeBytes, static_cast<int>(o.maxBytes));
+        throw Error(format(texts::kReplyTooLarge, size));
     }
     if (result != CURLE_OK) {
         throw Error(errors[0] != '\0' ? std::string(errors) : curl_easy_strerror(result));

@@ -60,6 +60,10 @@ int main(int argc, char* argv[]) {
     }
 
     pentad::Workspace workspace(shell, folder);
+    if (options.smoke) {
+        // The smoke start checks that the window comes up: no question, no network.
+        workspace.form().DownloadDrawsOnStart = 2;
+    }
     pentad::TFormMain window(workspace, ui);
     window.setCommandWords(options.words);
     if (options.smoke) {

@@ -95,7 +95,7 @@ void QtUserInterface::showWait(const std::string& text) {
         m_wait->setMargin(16);
         m_wait->setMinimumSize(320, 80);
     }
-    m_wait->setText(toQString(text));
+    m_wait->setText(displayText(text));
     m_wait->adjustSize();
     if (m_window) {
         QRect frame = m_window->frameGeometry();

@@ -169,6 +169,7 @@ void TTemplateMain::createCommands() {
                      .key = QKeySequence(Qt::ALT | Qt::Key_F4),
                      .execute = [this] { close(); }});
     createDrawCommands();
+    createDownloadCommands();
     createCombCommands();
     createStatCommands();
     createStakeCommands();
@@ -198,13 +199,15 @@ void TTemplateMain::createMenus() {
     file->addSeparator();
     file->addAction(action(QStringLiteral("ExitProgram")));
 
-    const char* drawCommands[] = {"DrawsAdd",    "DrawsEdit",   "DrawsDel",       nullptr,
+    const char* drawCommands[] = {"DrawsDownload", nullptr,
+                                  "DrawsAdd",    "DrawsEdit",   "DrawsDel",       nullptr,
                                   "DrawsImport", "DrawsExport", "DrawsXlsExport", nullptr,
                                   "DrawsInfo",   nullptr,       "DrawsSorted"};
     QMenu* draws = menuBar()->addMenu(fromUtf8(texts::kMenuDraws));
     const QList<QAction*> contextMenu = fillMenu(*draws, drawCommands);
     m_drawsPane->bindCommands(action(QStringLiteral("DrawsAdd")),
                               action(QStringLiteral("DrawsDel")), contextMenu);
+    createDownloadMenus(file, draws);
 
     createCombMenu();
     createStatMenu();
@@ -329,11 +332,15 @@ void TTemplateMain::initialise() {
         return;
     }
     applyChanges();
-    bool endNow = false;
-    shell().guard(texts::kErrorInit,
-                  [&] { endNow = m_workspace.startupPrefetchs(m_commandWords); });
+    bool endNow = loadOnlyDownload();
+    if (!endNow) {
+        shell().guard(texts::kErrorInit,
+                      [&] { endNow = m_workspace.startupPrefetchs(m_commandWords); });
+    }
     if (endNow) {
         QTimer::singleShot(0, this, &QWidget::close);
+    } else {
+        startupDownload();
     }
     applyChanges();
     emit initialised();

@@ -49,6 +49,8 @@ protected:
 struct TestProgram {
     explicit TestProgram(const QString& folder)
         : shell(ui), workspace(shell, folder.toStdString()), window(workspace, ui) {
+        // Window tests start without the start-up download and its question.
+        workspace.form().DownloadDrawsOnStart = 2;
         window.show();
         window.initialise();
     }

@@ -30,6 +30,9 @@ public:
 
     // Binds a free port and starts answering; returns the port (0 on failure).
     int start() {
+        // Replies go out at once instead of waiting for the client's
+        // delayed acknowledgement.
+        m_server->set_tcp_nodelay(true);
         m_port = m_server->bind_to_any_port("127.0.0.1");
         if (m_port <= 0) {
             return 0;

@@ -2,11 +2,10 @@
 // The draw download: reading a results page of 100 days (200 draws), and
 // catching up 3 000 days (about 30 ranges, each saved) from a results site on
 // loopback.
-#include <benchmark/benchmark.h>
-
+#include <filesystem>
 #include <stdlib.h>
 
-#include <filesystem>
+#include <benchmark/benchmark.h>
 
 #include "app/workspace.h"
 #include "bench_support.h"
@@ -74,9 +73,9 @@ void BM_CatchUp3000Days(benchmark::State& state) {
         ws.reset();
         std::filesystem::remove_all(folder);
         if (!complete) {
-            state.SkipWithError(("download failed: " + std::to_string(outcome.added) + " " +
-                                 outcome.failure)
-                                    .c_str());
+            state.SkipWithError(
+                ("download failed: " + std::to_string(outcome.added) + " " + outcome.failure)
+                    .c_str());
             break;
         }
         state.ResumeTiming();

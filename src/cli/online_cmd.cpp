@@ -100,7 +100,8 @@ void addOnlineCommands(CLI::App& app, CliContext& ctx) {
                          "Results site (scheme, host and port), instead of the configured one");
     download->add_option("--today", dargs->today,
                          "Take this date (YYYYMMDD) as today: download up to it");
-    download->callback([&ctx, dargs] { ctx.action = [&ctx, dargs] { return runDownload(ctx, *dargs); }; });
+    download->callback(
+        [&ctx, dargs] { ctx.action = [&ctx, dargs] { return runDownload(ctx, *dargs); }; });
 
     CLI::App* proxy = app.add_subcommand("proxy", "The proxy settings");
     proxy->require_subcommand(1);

@@ -74,9 +74,8 @@ void TTemplateMain::editProxy() {
 
 bool TTemplateMain::loadOnlyDownload() {
     bool end = false;
-    shell().guard(texts::kErrorInit, [&] {
-        end = m_workspace.online().startupLoadOnly(m_commandWords);
-    });
+    shell().guard(texts::kErrorInit,
+                  [&] { end = m_workspace.online().startupLoadOnly(m_commandWords); });
     applyChanges();
     return end;
 }

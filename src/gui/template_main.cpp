@@ -199,10 +199,10 @@ void TTemplateMain::createMenus() {
     file->addSeparator();
     file->addAction(action(QStringLiteral("ExitProgram")));
 
-    const char* drawCommands[] = {"DrawsDownload", nullptr,
-                                  "DrawsAdd",    "DrawsEdit",   "DrawsDel",       nullptr,
-                                  "DrawsImport", "DrawsExport", "DrawsXlsExport", nullptr,
-                                  "DrawsInfo",   nullptr,       "DrawsSorted"};
+    const char* drawCommands[] = {"DrawsDownload",  nullptr, "DrawsAdd",    "DrawsEdit",
+                                  "DrawsDel",       nullptr, "DrawsImport", "DrawsExport",
+                                  "DrawsXlsExport", nullptr, "DrawsInfo",   nullptr,
+                                  "DrawsSorted"};
     QMenu* draws = menuBar()->addMenu(fromUtf8(texts::kMenuDraws));
     const QList<QAction*> contextMenu = fillMenu(*draws, drawCommands);
     m_drawsPane->bindCommands(action(QStringLiteral("DrawsAdd")),

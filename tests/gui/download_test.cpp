@@ -20,9 +20,9 @@
 
 #include "dialogs/proxy_dialog.h"
 #include "draws_pane.h"
-#include "models/draws_model.h"
 #include "gui_tests.h"
 #include "modal_script.h"
+#include "models/draws_model.h"
 #include "shell/ini_file.h"
 #include "support/loopback_server.h"
 #include "support/results_site.h"
@@ -167,14 +167,15 @@ void DownloadTest::proxyDialogEditsTheSettings() {
     bool fieldsOnWithManual = false;
     onNextModal<ProxyDialog>([&](ProxyDialog* dialog) {
         auto* server = dialog->findChild<QLineEdit*>(QStringLiteral("edProxyServer"));
-        fieldsOffAtFirst = dialog->findChild<QRadioButton*>(QStringLiteral("rbProxyNone"))
-                               ->isChecked() &&
-                           !server->isEnabled();
+        fieldsOffAtFirst =
+            dialog->findChild<QRadioButton*>(QStringLiteral("rbProxyNone"))->isChecked() &&
+            !server->isEnabled();
         dialog->findChild<QRadioButton*>(QStringLiteral("rbProxyManual"))->setChecked(true);
         fieldsOnWithManual = server->isEnabled();
         server->setText(QStringLiteral("proxy.local"));
         dialog->findChild<QSpinBox*>(QStringLiteral("edProxyPort"))->setValue(3128);
-        dialog->findChild<QLineEdit*>(QStringLiteral("edProxyUser"))->setText(QStringLiteral("bob"));
+        dialog->findChild<QLineEdit*>(QStringLiteral("edProxyUser"))
+            ->setText(QStringLiteral("bob"));
         dialog->findChild<QLineEdit*>(QStringLiteral("edProxyPassword"))
             ->setText(QStringLiteral("pw"));
         dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();

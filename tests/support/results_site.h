@@ -4,9 +4,8 @@
 // evening digits made up from the date, in the page shape the download reads.
 #pragma once
 
-#include <httplib.h>
-
 #include <functional>
+#include <httplib.h>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -59,8 +58,9 @@ inline std::string resultsPage(const std::string& rows, bool upper = false) {
         "<nav><tr><td><div>01/01/2000</div></td></tr></nav>\n";
     page += upper ? "<SECTION CLASS=\"WINNINGNUMBERSRESULTS\">"
                   : "<section class=\"winningNumbersResults\">";
-    page += "\n<h2>PICK 5</h2><table class=\"style1\"><thead><tr><th>Date</th><th>Midday</th>"
-            "<th>Evening</th></tr>";
+    page +=
+        "\n<h2>PICK 5</h2><table class=\"style1\"><thead><tr><th>Date</th><th>Midday</th>"
+        "<th>Evening</th></tr>";
     page += upper ? "</THEAD><TBODY>" : "</thead><tbody>";
     page += "\n" + rows;
     page += upper ? "</TBODY></TABLE>" : "</tbody></table>";
@@ -80,20 +80,19 @@ public:
     std::function<std::string(int from, int to)> pageFor;
 
     void install(httplib::Server& server) {
-        server.Get("/site/winningNumberSearch",
-                   [this](const httplib::Request& req, httplib::Response& res) {
-                       const int from = ymdOf(req.get_param_value("fromDateIn"));
-                       const int to = ymdOf(req.get_param_value("toDateIn"));
-                       std::function<std::string(int, int)> custom;
-                       {
-                           std::lock_guard<std::mutex> lock(m_mutex);
-                           m_targets.push_back(req.target);
-                           m_ranges.emplace_back(from, to);
-                           custom = pageFor;
-                       }
-                       res.set_content(custom ? custom(from, to) : page(from, to),
-                                       "text/html; charset=utf-8");
-                   });
+        server.Get("/site/winningNumberSearch", [this](const httplib::Request& req,
+                                                       httplib::Response& res) {
+            const int from = ymdOf(req.get_param_value("fromDateIn"));
+            const int to = ymdOf(req.get_param_value("toDateIn"));
+            std::function<std::string(int, int)> custom;
+            {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                m_targets.push_back(req.target);
+                m_ranges.emplace_back(from, to);
+                custom = pageFor;
+            }
+            res.set_content(custom ? custom(from, to) : page(from, to), "text/html; charset=utf-8");
+        });
     }
 
     // The page the site sends for a range.

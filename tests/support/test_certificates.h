@@ -5,13 +5,12 @@
 // a folder the test owns. Valid from a day before to a day after the run.
 #pragma once
 
+#include <fstream>
+#include <memory>
 #include <openssl/evp.h>
 #include <openssl/pem.h>
 #include <openssl/x509.h>
 #include <openssl/x509v3.h>
-
-#include <fstream>
-#include <memory>
 #include <string>
 
 namespace pentad::test {
@@ -20,7 +19,7 @@ struct TestCertificates {
     std::string caFile;          // the CA certificate (trust anchor)
     std::string serverCertFile;  // for 127.0.0.1 and localhost, signed by the CA
     std::string serverKeyFile;
-    std::string otherCertFile;   // for "other.invalid" only, signed by the CA
+    std::string otherCertFile;  // for "other.invalid" only, signed by the CA
     std::string otherKeyFile;
     bool ok = false;
 };
@@ -61,8 +60,8 @@ inline Cert makeCert(EVP_PKEY* key, const char* cn, X509* issuer, EVP_PKEY* issu
     X509_gmtime_adj(X509_getm_notAfter(x), 86400);
     X509_set_pubkey(x, key);
     X509_NAME* name = X509_get_subject_name(x);
-    X509_NAME_add_entry_by_txt(name, "CN", MBSTRING_ASC,
-                               reinterpret_cast<const unsigned char*>(cn), -1, -1, 0);
+    X509_NAME_add_entry_by_txt(name, "CN", MBSTRING_ASC, reinterpret_cast<const unsigned char*>(cn),
+                               -1, -1, 0);
     X509_set_issuer_name(x, issuer != nullptr ? X509_get_subject_name(issuer) : name);
     X509* signer = issuer != nullptr ? issuer : x;
     bool ok = true;
@@ -116,8 +115,8 @@ inline TestCertificates makeTestCertificates(const std::string& folder) {
     }
     Cert server = makeCert(serverKey.get(), "127.0.0.1", ca.get(), caKey.get(),
                            "IP:127.0.0.1,DNS:localhost", 2);
-    Cert other = makeCert(otherKey.get(), "other.invalid", ca.get(), caKey.get(),
-                          "DNS:other.invalid", 3);
+    Cert other =
+        makeCert(otherKey.get(), "other.invalid", ca.get(), caKey.get(), "DNS:other.invalid", 3);
     if (!server || !other) {
         return c;
     }
@@ -127,8 +126,8 @@ inline TestCertificates makeTestCertificates(const std::string& folder) {
     c.otherCertFile = folder + "/other.pem";
     c.otherKeyFile = folder + "/other-key.pem";
     c.ok = writeCert(c.caFile, ca.get()) && writeCert(c.serverCertFile, server.get()) &&
-           writeKey(c.serverKeyFile, serverKey.get()) &&
-           writeCert(c.otherCertFile, other.get()) && writeKey(c.otherKeyFile, otherKey.get());
+           writeKey(c.serverKeyFile, serverKey.get()) && writeCert(c.otherCertFile, other.get()) &&
+           writeKey(c.otherKeyFile, otherKey.get());
     return c;
 }
 

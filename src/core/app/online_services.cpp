@@ -56,8 +56,7 @@ void takeCandidate(const std::string& candidate, TProxy& proxy) {
 
 }  // namespace
 
-OnlineServices::OnlineServices(Workspace& workspace)
-    : m_ws(workspace), m_shell(workspace.shell()) {
+OnlineServices::OnlineServices(Workspace& workspace) : m_ws(workspace), m_shell(workspace.shell()) {
     today = [] { return DateToYMD(nowDateTime()); };
     m_client.pump = [this] {
         m_shell.processEvents();
@@ -127,8 +126,8 @@ bool OnlineServices::chooseAutomaticProxy(const std::string& address) {
         m_shell.setWaitText(format(texts::kDownloadingDrawsWith, texts::kProxySearching));
         const bool found = m_shell.guard(texts::kProxyListFailed, [&] {
             ProxySearch search;
-            search.protocols = isHttps(address) ? kProxyProtocolHttps
-                                                : kProxyProtocolHttp | kProxyProtocolHttps;
+            search.protocols =
+                isHttps(address) ? kProxyProtocolHttps : kProxyProtocolHttp | kProxyProtocolHttps;
             search.wanted = kWantedCandidates;
             search.maxResponseMs = kCandidateMaxResponseMs;
             search.minUptime = kCandidateMinUptime;
@@ -148,9 +147,9 @@ bool OnlineServices::chooseAutomaticProxy(const std::string& address) {
 
 void OnlineServices::showAttempt() {
     if (std::optional<ProxyEndpoint> p = proxyEndpoint(m_proxy)) {
-        m_shell.setWaitText(format(texts::kDownloadingDrawsWith,
-                                   format(texts::kProxyAttempt, m_client.attempt, p->server,
-                                          p->port)));
+        m_shell.setWaitText(
+            format(texts::kDownloadingDrawsWith,
+                   format(texts::kProxyAttempt, m_client.attempt, p->server, p->port)));
     } else {
         m_shell.setWaitText(texts::kDownloadingDraws);
     }
@@ -225,10 +224,9 @@ DownloadOutcome OnlineServices::downloadLoop() {
             if (effectiveProxyMode(m_proxy) == kProxyAutomatic && dropFailedProxy()) {
                 continue;
             }
-            if (askRetry &&
-                m_shell.ui().confirm(texts::kCaptionError,
-                                     format(texts::kDownloadFailedRetry, std::string(e.what())),
-                                     true)) {
+            if (askRetry && m_shell.ui().confirm(
+                                texts::kCaptionError,
+                                format(texts::kDownloadFailedRetry, std::string(e.what())), true)) {
                 continue;
             }
             outcome.failed = true;

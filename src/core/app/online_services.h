@@ -20,9 +20,9 @@ class Workspace;
 
 // How a download run ended.
 struct DownloadOutcome {
-    int added = 0;         // draws added (and saved)
-    bool failed = false;   // it ended on a failure the user did not retry
-    std::string failure;   // the text of that failure
+    int added = 0;        // draws added (and saved)
+    bool failed = false;  // it ended on a failure the user did not retry
+    std::string failure;  // the text of that failure
 };
 
 class OnlineServices {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "online/http_client.h"
 
-#include <curl/curl.h>
-
 #include <chrono>
 #include <mutex>
 #include <string_view>
+
+#include <curl/curl.h>
 
 #include "online/online_texts.h"
 #include "online/web_text.h"
@@ -181,8 +181,9 @@ void perform(CURLM* multi, CURL* easy, Transfer& t, const HttpOptions& o, const 
     if (t.tooLarge || result == CURLE_FILESIZE_EXCEEDED) {
         constexpr size_t kMegabyte = 1024 * 1024;
         const std::string size =
-            o.maxBytes >= kMegabyte ? format(texts::kSizeMegabytes, static_cast<int>(o.maxBytes / kMegabyte))
-                                    : format(texts::kSizeBytes, static_cast<int>(o.maxBytes));
+            o.maxBytes >= kMegabyte
+                ? format(texts::kSizeMegabytes, static_cast<int>(o.maxBytes / kMegabyte))
+                : format(texts::kSizeBytes, static_cast<int>(o.maxBytes));
         throw Error(format(texts::kReplyTooLarge, size));
     }
     if (result != CURLE_OK) {
@@ -228,8 +229,8 @@ std::string encodeAddress(const std::string& address) {
     out.reserve(address.size());
     for (char c : address) {
         auto b = static_cast<unsigned char>(c);
-        if (b <= 0x20 || b >= 0x7F || c == '"' || c == '<' || c == '>' || c == '\\' ||
-            c == '^' || c == '`' || c == '{' || c == '|' || c == '}') {
+        if (b <= 0x20 || b >= 0x7F || c == '"' || c == '<' || c == '>' || c == '\\' || c == '^' ||
+            c == '`' || c == '{' || c == '|' || c == '}') {
             out += '%';
             out += kHex[b >> 4];
             out += kHex[b & 15];

@@ -112,8 +112,8 @@ int readProxyListPage(std::string_view page, int portFilter, std::vector<std::st
     return rows;
 }
 
-void findProxies(const std::string& root, std::vector<std::string>& list,
-                 const ProxySearch& search, const HttpOptions& options) {
+void findProxies(const std::string& root, std::vector<std::string>& list, const ProxySearch& search,
+                 const HttpOptions& options) {
     list.clear();
     if (trim(root).empty()) {
         return;

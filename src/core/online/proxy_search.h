@@ -46,7 +46,7 @@ int readProxyListPage(std::string_view page, int portFilter, std::vector<std::st
 // it holds `search.wanted` entries or a page holds fewer than a full page of
 // rows. An empty root finds nothing. Pages are fetched with httpGetText and
 // `options` (redirects followed). Throws pentad::Error when a request fails.
-void findProxies(const std::string& root, std::vector<std::string>& list,
-                 const ProxySearch& search, const HttpOptions& options = {});
+void findProxies(const std::string& root, std::vector<std::string>& list, const ProxySearch& search,
+                 const HttpOptions& options = {});
 
 }  // namespace pentad

@@ -24,8 +24,8 @@ void loadProxySettings(const IniFile& ini, TProxy& proxy) {
     proxy.Server = ini.readString(section, kServerKey, "");
     const long long fallback = proxy.Server.empty() ? kProxyNone : kProxyManual;
     const long long mode = ini.readInt(section, kModeKey, fallback);
-    proxy.Mode = static_cast<uint8_t>(mode == kProxyAutomatic || mode == kProxyManual ? mode
-                                                                                       : kProxyNone);
+    proxy.Mode =
+        static_cast<uint8_t>(mode == kProxyAutomatic || mode == kProxyManual ? mode : kProxyNone);
     proxy.Port = static_cast<int32_t>(ini.readInt(section, kPortKey, kDefaultProxyPort));
     proxy.Username = ini.readString(section, kUserKey, "");
     proxy.Password = ini.readString(section, kPasswordKey, "");

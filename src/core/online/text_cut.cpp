@@ -50,8 +50,7 @@ struct CutSpan {
     size_t consumed = 0;
 };
 
-CutSpan locate(std::string_view text, std::string_view start, std::string_view end,
-               CutMode mode) {
+CutSpan locate(std::string_view text, std::string_view start, std::string_view end, CutMode mode) {
     CutSpan span;
     size_t s = findNoCase(text, start);
     if (s == std::string_view::npos) {
@@ -162,9 +161,8 @@ std::string cutToNext(std::string_view& text, std::string_view marker) {
     return result;
 }
 
-std::string cutTwice(std::string_view text, std::string_view outerStart,
-                     std::string_view outerEnd, CutMode mode, std::string_view innerEnd,
-                     std::string_view innerStart) {
+std::string cutTwice(std::string_view text, std::string_view outerStart, std::string_view outerEnd,
+                     CutMode mode, std::string_view innerEnd, std::string_view innerStart) {
     std::string outer = cutBetween(text, outerStart, outerEnd, mode);
     return cutBetween(outer, innerStart, innerEnd, mode);
 }

@@ -13,9 +13,9 @@ namespace pentad {
 // What happens when the start marker is found but a non-empty end marker is
 // not found after it.
 enum class CutMode {
-    Strict = 0,    // throw pentad::Error with the pair message
-    Empty = 1,     // the result is ""
-    ToEnd = 2,     // the rest of the text is the middle
+    Strict = 0,  // throw pentad::Error with the pair message
+    Empty = 1,   // the result is ""
+    ToEnd = 2,   // the rest of the text is the middle
 };
 
 // Position of `marker` in `text` from `from` on, ASCII letters compared
@@ -47,8 +47,7 @@ std::string cutToNext(std::string_view& text, std::string_view marker);
 
 // cutBetween of the outer markers, then cutBetween of the inner markers
 // inside that result. Note the order of the inner markers: end, then start.
-std::string cutTwice(std::string_view text, std::string_view outerStart,
-                     std::string_view outerEnd, CutMode mode, std::string_view innerEnd,
-                     std::string_view innerStart);
+std::string cutTwice(std::string_view text, std::string_view outerStart, std::string_view outerEnd,
+                     CutMode mode, std::string_view innerEnd, std::string_view innerStart);
 
 }  // namespace pentad

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-
 #include <mutex>
 #include <thread>
+
+#include <gtest/gtest.h>
 
 #include "app/workspace.h"
 #include "game/date_time.h"
@@ -109,8 +109,7 @@ TEST_F(DrawDownloadTest, AnArchive200DaysBehindCatchesUpRangeByRange) {
     EXPECT_EQ(outcome.added, 200 * 2);
     EXPECT_EQ(dir.read("Pentad.ldr"), siteArchive(20231231, 20240719));
     // The file was written after every range.
-    EXPECT_EQ(savedSizes,
-              (std::vector<size_t>{(4 + 198) * 24, (4 + 396) * 24, (4 + 400) * 24}));
+    EXPECT_EQ(savedSizes, (std::vector<size_t>{(4 + 198) * 24, (4 + 396) * 24, (4 + 400) * 24}));
     // Nothing new: one request for the newest day, nothing added.
     outcome = w.online().downloadDraws();
     EXPECT_EQ(outcome.added, 0);
@@ -224,7 +223,8 @@ TEST_F(DrawDownloadTest, ProxySettingsFollowTheirDefaultsAndRules) {
         EXPECT_EQ(p.Port, 80);
         EXPECT_TRUE(p.Saved);
     }
-    dir.write("Pentad.ini", "[PROXY]\r\nProxyMode=7\r\nProxyServer=proxy.local\r\nProxyPort=3128\r\n");
+    dir.write("Pentad.ini",
+              "[PROXY]\r\nProxyMode=7\r\nProxyServer=proxy.local\r\nProxyPort=3128\r\n");
     {
         Workspace w(shell, dir.path());
         EXPECT_EQ(effectiveProxyMode(w.online().proxy()), kProxyNone);
@@ -262,8 +262,8 @@ TEST_F(DrawDownloadTest, AutomaticModeRotatesThroughTheFoundProxies) {
         res.set_content(test::proxyListPage(proxies), "text/html");
     });
     ASSERT_GT(list.start(), 0);
-    dir.write("Pentad.ini", "[PROXY]\r\nProxyMode=1\r\n[ONLINE]\r\nProxyListService=" +
-                                list.url() + "/list\r\n");
+    dir.write("Pentad.ini",
+              "[PROXY]\r\nProxyMode=1\r\n[ONLINE]\r\nProxyListService=" + list.url() + "/list\r\n");
     dir.write("Pentad.ldr", siteArchive(20240301, 20240301));
     site.newest = 20240302;
     Workspace& w = open(20240302);

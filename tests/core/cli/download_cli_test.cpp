@@ -61,8 +61,8 @@ TEST(DownloadCli, ARefusedOrUnreachableSiteLeavesTheArchiveAndFails) {
     EXPECT_EQ(dir.read("stderr.txt"), "HTTP/1.1 503 Service Unavailable\n");
     EXPECT_EQ(dir.read("Pentad.ldr"), before);
 
-    r = test::runCli(dir, "download --url http://127.0.0.1:" +
-                              std::to_string(test::closedPort()) + " --today 20240930");
+    r = test::runCli(dir, "download --url http://127.0.0.1:" + std::to_string(test::closedPort()) +
+                              " --today 20240930");
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(dir.read("stderr.txt").find("Couldn't connect to server"), std::string::npos);
     EXPECT_EQ(dir.read("Pentad.ldr"), before);
@@ -74,13 +74,15 @@ TEST(DownloadCli, ProxySettingsShowAndSet) {
     TempDir dir;
     EXPECT_EQ(test::runCli(dir, "proxy show").out,
               "ProxyMode=0\nProxyServer=\nProxyPort=80\nProxyUsername=\nProxyPassword=\n");
-    EXPECT_EQ(test::runCli(dir, "proxy set --mode 2 --server 10.0.0.1 --port 3128 --user bob "
-                                "--password s3cret")
+    EXPECT_EQ(test::runCli(dir,
+                           "proxy set --mode 2 --server 10.0.0.1 --port 3128 --user bob "
+                           "--password s3cret")
                   .code,
               0);
     test::CliResult r = test::runCli(dir, "proxy show");
-    EXPECT_EQ(r.out, "ProxyMode=2\nProxyServer=10.0.0.1\nProxyPort=3128\nProxyUsername=bob\n"
-                     "ProxyPassword=(задан)\n");
+    EXPECT_EQ(r.out,
+              "ProxyMode=2\nProxyServer=10.0.0.1\nProxyPort=3128\nProxyUsername=bob\n"
+              "ProxyPassword=(задан)\n");
     EXPECT_EQ(r.out.find("s3cret"), std::string::npos);
     EXPECT_NE(dir.read("Pentad.ini").find("ProxyPassword=s3cret"), std::string::npos);
     // The automatic mode forgets the manual fields.

@@ -66,9 +66,8 @@ TEST(ResultsPage, SkipsDrawsAmongTheFourNewestStoredOnly) {
 TEST(ResultsPage, MissingSectionGivesNothingAndABrokenPairFails) {
     TDrawsArray collected;
     EXPECT_EQ(readResultsPage("", {}, collected), 0);
-    EXPECT_EQ(readResultsPage("<html><tr><td><div>03/01/2024</div></td></tr></html>", {},
-                              collected),
-              0);
+    EXPECT_EQ(
+        readResultsPage("<html><tr><td><div>03/01/2024</div></td></tr></html>", {}, collected), 0);
     std::string noBody = test::resultsPage("");
     noBody.replace(noBody.find("</thead><tbody>"), 15, "<tbody>");
     EXPECT_EQ(readResultsPage(noBody, {}, collected), 0);

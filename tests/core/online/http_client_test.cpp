@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "online/http_client.h"
 
-#include <gtest/gtest.h>
-#include <zlib.h>
-
 #include <chrono>
 #include <mutex>
 #include <thread>
+
+#include <gtest/gtest.h>
+#include <zlib.h>
 
 #include "shell/error.h"
 #include "support/loopback_server.h"
@@ -86,15 +86,15 @@ protected:
             res.set_content(std::string(5000, 'b'), "application/octet-stream");
         });
         s.Get("/big-chunked", [](const httplib::Request&, httplib::Response& res) {
-            res.set_chunked_content_provider(
-                "application/octet-stream", [](size_t offset, httplib::DataSink& sink) {
-                    if (offset >= 5000) {
-                        sink.done();
-                        return true;
-                    }
-                    std::string chunk(500, 'c');
-                    return sink.write(chunk.data(), chunk.size());
-                });
+            res.set_chunked_content_provider("application/octet-stream",
+                                             [](size_t offset, httplib::DataSink& sink) {
+                                                 if (offset >= 5000) {
+                                                     sink.done();
+                                                     return true;
+                                                 }
+                                                 std::string chunk(500, 'c');
+                                                 return sink.write(chunk.data(), chunk.size());
+                                             });
         });
         s.Get(R"(/echo.*)", [](const httplib::Request& req, httplib::Response& res) {
             res.set_content(req.target, "text/plain");
@@ -155,8 +155,9 @@ TEST_F(HttpClientTest, FailuresCarryTheirReason) {
     EXPECT_EQ(failureOf([&] { client.get(origin.url() + "/fail"); }),
               "HTTP/1.1 500 Internal Server Error");
     const int closed = test::closedPort();
-    EXPECT_NE(failureOf([&] { client.get("http://127.0.0.1:" + std::to_string(closed) + "/"); })
-                  .find("Couldn't connect to server"),
+    EXPECT_NE(failureOf([&] {
+                  client.get("http://127.0.0.1:" + std::to_string(closed) + "/");
+              }).find("Couldn't connect to server"),
               std::string::npos);
     EXPECT_NE(failureOf([&] { httpGetText("ftp://127.0.0.1/"); }), "(no failure)");
 }
@@ -186,14 +187,12 @@ TEST_F(HttpClientTest, RepliesOverTheLimitAreRefused) {
     small.maxBytes = 1000;
     const std::string refused = "Ответ сервера больше 1000 байт и не может быть принят";
     EXPECT_EQ(failureOf([&] { httpGetText(origin.url() + "/big", true, small); }), refused);
-    EXPECT_EQ(failureOf([&] { httpGetText(origin.url() + "/big-chunked", true, small); }),
-              refused);
+    EXPECT_EQ(failureOf([&] { httpGetText(origin.url() + "/big-chunked", true, small); }), refused);
     EXPECT_EQ(httpGetText(origin.url() + "/big-chunked").size(), 5000u);
 }
 
 TEST_F(HttpClientTest, AddressesAreEncodedAndFormsPosted) {
-    EXPECT_EQ(httpGetText(origin.url() + "/echo path?q=a b&d=%2F"),
-              "/echo%20path?q=a%20b&d=%2F");
+    EXPECT_EQ(httpGetText(origin.url() + "/echo path?q=a b&d=%2F"), "/echo%20path?q=a%20b&d=%2F");
     EXPECT_EQ(httpPostForm(origin.url() + "/form", {"a=1 2", "b=д=е", "c"}),
               "application/x-www-form-urlencoded|a=1+2&b=%D0%B4%3D%D0%B5&c=");
 }

@@ -72,8 +72,8 @@ TEST(TextCut, CutToNextAndCutTwice) {
     EXPECT_TRUE(rest.empty());
     EXPECT_EQ(cutToNext(rest, "<tr>"), "");
 
-    EXPECT_EQ(cutTwice("x<s>junk<in> body </out>tail</s>", "<s>", "</s>", CutMode::Strict,
-                       "</out>", "<in>"),
+    EXPECT_EQ(cutTwice("x<s>junk<in> body </out>tail</s>", "<s>", "</s>", CutMode::Strict, "</out>",
+                       "<in>"),
               "body");
 }
 

@@ -133,6 +133,26 @@ TEST_F(DrawDownloadTest, AMissingEveningDrawComesWithALaterRun) {
     EXPECT_EQ(dir.read("Pentad.ldr"), siteArchive(20240301, 20240303));
 }
 
+TEST_F(DrawDownloadTest, StakesWaitingForTheNewDrawsAreChecked) {
+    dir.write("Pentad.ldr", siteArchive(20240301, 20240301));
+    site.newest = 20240302;
+    Workspace& w = open(20240302);
+    ASSERT_TRUE(w.openLedger());
+    TCombRec comb;
+    auto digits = test::siteDigits(20240302, 0);
+    std::copy(digits.begin(), digits.end(), comb.Digits.begin());
+    TStakeRec stake = w.stakes().newStake(kStakeManual, comb, "test");
+    stake.DrawNumber = 3;  // the midday draw of 03/02
+    ASSERT_TRUE(w.stakes().CreateStake(stake, 1));
+    ASSERT_EQ(w.stakes().ledger().readAll().at(0).Checked, 0);
+    EXPECT_EQ(w.online().downloadDraws().added, 2);
+    TStakeRec checked = w.stakes().ledger().readAll().at(0);
+    EXPECT_EQ(checked.Checked, 1);
+    EXPECT_EQ(checked.Matches.Count, 5);
+    EXPECT_EQ(std::vector<int>(checked.Result.begin(), checked.Result.end()),
+              std::vector<int>(digits.begin(), digits.end()));
+}
+
 TEST_F(DrawDownloadTest, ADateTwiceInOnePageIsAddedTwice) {
     site.pageFor = [](int, int) {
         std::string row = test::resultsRow("03/05/2024", "1-2-3-4-5", "5-4-3-2-1");

@@ -96,6 +96,13 @@ protected:
                                                  return sink.write(chunk.data(), chunk.size());
                                              });
         });
+        s.Get("/huge", [](const httplib::Request&, httplib::Response& res) {
+            res.set_content_provider(size_t{100} * 1024 * 1024, "application/octet-stream",
+                                     [](size_t, size_t length, httplib::DataSink& sink) {
+                                         std::string chunk(std::min<size_t>(length, 65536), 'h');
+                                         return sink.write(chunk.data(), chunk.size());
+                                     });
+        });
         s.Get(R"(/echo.*)", [](const httplib::Request& req, httplib::Response& res) {
             res.set_content(req.target, "text/plain");
         });
@@ -189,6 +196,10 @@ TEST_F(HttpClientTest, RepliesOverTheLimitAreRefused) {
     EXPECT_EQ(failureOf([&] { httpGetText(origin.url() + "/big", true, small); }), refused);
     EXPECT_EQ(failureOf([&] { httpGetText(origin.url() + "/big-chunked", true, small); }), refused);
     EXPECT_EQ(httpGetText(origin.url() + "/big-chunked").size(), 5000u);
+    // The announced size alone is enough to refuse 100 MB.
+    HttpClient client;
+    EXPECT_EQ(failureOf([&] { client.get(origin.url() + "/huge"); }),
+              "Ответ сервера больше 64 Мб и не может быть принят");
 }
 
 TEST_F(HttpClientTest, AddressesAreEncodedAndFormsPosted) {

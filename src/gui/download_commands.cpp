@@ -43,10 +43,13 @@ void TTemplateMain::createDownloadCommands() {
 }
 
 void TTemplateMain::createDownloadMenus(QMenu* file, QMenu* draws) {
-    // "Параметры proxy-сервера" follows the other settings of the file menu.
-    QAction* exit = action(QStringLiteral("ExitProgram"));
-    file->insertAction(exit, action(QStringLiteral("EditProxy")));
-    file->insertSeparator(exit);
+    // "Параметры proxy-сервера" joins the other settings of the file menu,
+    // before the separator that sets "Выход" apart.
+    const QList<QAction*> items = file->actions();
+    const qsizetype exit = items.indexOf(action(QStringLiteral("ExitProgram")));
+    QAction* before =
+        exit > 0 && items[exit - 1]->isSeparator() ? items[exit - 1] : items.value(exit, nullptr);
+    file->insertAction(before, action(QStringLiteral("EditProxy")));
 
     draws->addSeparator();
     QMenu* autoDownload = draws->addMenu(QString::fromUtf8(texts::kMenuAutoDownload));

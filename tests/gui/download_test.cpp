@@ -10,6 +10,8 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -163,6 +165,12 @@ void DownloadTest::startUpModesAreARadioGroup() {
 
 void DownloadTest::proxyDialogEditsTheSettings() {
     auto p = start();
+    QStringList fileMenu;
+    for (QAction* item : p->window.menuBar()->actions().first()->menu()->actions()) {
+        fileMenu.append(item->isSeparator() ? QStringLiteral("-") : item->objectName());
+    }
+    QCOMPARE(fileMenu,
+             (QStringList{"EditConfig", "EditShredding", "EditProxy", "-", "ExitProgram"}));
     bool fieldsOffAtFirst = false;
     bool fieldsOnWithManual = false;
     onNextModal<ProxyDialog>([&](ProxyDialog* dialog) {

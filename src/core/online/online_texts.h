@@ -10,14 +10,11 @@ inline constexpr const char* kPairNotFound =
     "Не удалось найти пару идентификаторов \"%1:s\" - \"%2:s\" в тексте\r\r[%0:s]!";
 
 // Requests.
-inline constexpr const char* kHttpStatusFailed = "Сервер вернул ошибку HTTP %d (%s)";
 inline constexpr const char* kReplyTooLarge = "Ответ сервера больше %s и не может быть принят";
 inline constexpr const char* kSizeMegabytes = "%d Мб";
 inline constexpr const char* kSizeBytes = "%d байт";
 inline constexpr const char* kReadTimeout = "Превышено время ожидания ответа сервера (%d мс)";
 inline constexpr const char* kRequestCancelled = "Запрос прерван";
-inline constexpr const char* kFileOpenFailed = "Не удалось открыть файл \"%s\" для записи: %s";
-inline constexpr const char* kFileWriteFailed = "Ошибка записи в файл \"%s\"";
 
 // Proxy settings and search.
 inline constexpr const char* kProxySection = "PROXY";

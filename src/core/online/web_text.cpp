@@ -2,6 +2,7 @@
 #include "online/web_text.h"
 
 #include <array>
+#include <cstdint>
 
 #include "online/text_cut.h"
 

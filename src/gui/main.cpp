@@ -84,6 +84,10 @@ int main(int argc, char* argv[]) {
     // The interface language is chosen here, before any window is built.
 
     pentad::Workspace workspace(shell, folder);
+    if (options.smoke) {
+        // The smoke start checks that the window comes up: no question, no network.
+        workspace.form().DownloadDrawsOnStart = 2;
+    }
     pentad::TFormMain window(workspace, ui);
     window.setCommandWords(options.words);
     if (options.folder) {

@@ -16,7 +16,6 @@
 #include "qt_text.h"
 #include "shell/error.h"
 #include "shell/messages.h"
-#include "shell/startup_words.h"
 #include "shell/web_links.h"
 #include "template_main.h"
 
@@ -36,14 +35,15 @@ void TTemplateMain::initialise() {
     }
     applyChanges();
 
-    const StartupWords words = StartupWords::of(m_commandWords);
     bool end = false;
     shell().guard(texts::kErrorInit, [&] {
         // Without a batch word the online scenario catalogue is listed here.
         //
         // "loadonly" downloads the new draws here; the program then ends
         // unless a prefetch word asks for more.
-        if (words.endsAfterDownload()) {
+        const bool loadOnlyEnds = m_workspace.online().startupLoadOnly(m_commandWords);
+        applyChanges();
+        if (loadOnlyEnds) {
             end = true;
             return;
         }
@@ -53,8 +53,10 @@ void TTemplateMain::initialise() {
             end = true;
             return;
         }
-        // The start-up download of the option DownloadDrawsOnStart comes
-        // here, then the first-run dialog.
+        // The start-up download of the option DownloadDrawsOnStart, then the
+        // first-run dialog.
+        applyChanges();
+        m_workspace.online().startupDownload();
         applyChanges();
         if (m_workspace.form().FirstRun && runFirstRunDialog()) {
             m_workspace.setViewOption("FirstRun", false);

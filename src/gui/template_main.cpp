@@ -175,6 +175,7 @@ void TTemplateMain::createCommands() {
                      .key = QKeySequence(Qt::ALT | Qt::Key_F4),
                      .execute = [this] { close(); }});
     createDrawCommands();
+    createDownloadCommands();
     createCombCommands();
     createStatCommands();
     createStakeCommands();
@@ -205,13 +206,15 @@ void TTemplateMain::createMenus() {
     file->addSeparator();
     file->addAction(action(QStringLiteral("ExitProgram")));
 
-    const char* drawCommands[] = {"DrawsAdd",    "DrawsEdit",   "DrawsDel",       nullptr,
-                                  "DrawsImport", "DrawsExport", "DrawsXlsExport", nullptr,
-                                  "DrawsInfo",   nullptr,       "DrawsSorted"};
+    const char* drawCommands[] = {"DrawsDownload",  nullptr, "DrawsAdd",    "DrawsEdit",
+                                  "DrawsDel",       nullptr, "DrawsImport", "DrawsExport",
+                                  "DrawsXlsExport", nullptr, "DrawsInfo",   nullptr,
+                                  "DrawsSorted"};
     QMenu* draws = menuBar()->addMenu(fromUtf8(texts::kMenuDraws));
     const QList<QAction*> contextMenu = fillMenu(*draws, drawCommands);
     m_drawsPane->bindCommands(action(QStringLiteral("DrawsAdd")),
                               action(QStringLiteral("DrawsDel")), contextMenu);
+    createDownloadMenus(file, draws);
 
     createCombMenu();
     createStatMenu();

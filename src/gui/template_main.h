@@ -160,6 +160,14 @@ private:
     void updateStatusPanels();
     void offsetEdited(int value);
 
+    // The draw download, its start-up modes and the proxy dialog
+    // (download_commands.cpp). The two start-up steps: "loadonly" (true when
+    // the program ends then) and the download by DownloadDrawsOnStart.
+    void createDownloadCommands();
+    void createDownloadMenus(QMenu* file, QMenu* draws);
+    void drawsDownload();
+    void editProxy();
+
     // Draw archive commands.
     void drawsAdd();
     void drawsEdit();

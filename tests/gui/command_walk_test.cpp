@@ -189,13 +189,10 @@ const CommandSpec kCommands[] = {
     {"urlTG", "Канал в Telegram", ""},
 };
 
-// Commands that later work brings: the network (draw download, proxy), the
-// analysis views, the online catalogue and systems exchange, the interface
+// Commands that later work brings: the analysis views, the online catalogue and systems exchange, the interface
 // languages with the help file, and the self-update. They are skipped until
 // they are built.
 const std::set<std::string> kBuiltLater = {
-    // draw download and proxy
-    "EditProxy", "DrawsDownload", "AutoDownload0", "AutoDownload1", "AutoDownload2",
     // analysis views
     "DrawsGraphDraw", "WeekStatCalc", "CardFilter_Include", "CardFilter_Exclude",
     "LayoutFilter_Include", "LayoutFilter_Exclude", "WeekFilter_Include", "WeekFilter_Exclude",

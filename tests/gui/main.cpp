@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
     failed |= pentad::test::runQtUserInterfaceTests(argc, argv);
     failed |= pentad::test::runDrawDialogTests(argc, argv);
     failed |= pentad::test::runMainWindowTests(argc, argv);
+    failed |= pentad::test::runDownloadTests(argc, argv);
     failed |= pentad::test::runStatPageTests(argc, argv);
     failed |= pentad::test::runCombinationsTabTests(argc, argv);
     failed |= pentad::test::runFilterDialogTests(argc, argv);

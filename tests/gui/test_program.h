@@ -58,6 +58,8 @@ struct TestProgram {
     explicit TestProgram(const QString& folder, std::vector<std::string> words = {})
         : shell(ui), workspace(shell, folder.toStdString()), window(workspace, ui) {
         window.setCommandWords(std::move(words));
+        // Window tests start without the start-up download and its question.
+        workspace.form().DownloadDrawsOnStart = 2;
         window.show();
         window.initialise();
     }

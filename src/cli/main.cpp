@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
     addStakesCommands(app, ctx);
     addScenarioCommands(app, ctx);
     addViewsCommands(app, ctx);
+    addOnlineCommands(app, ctx);
 
     try {
         app.parse(argc, argv);

@@ -9,6 +9,7 @@
 
 #include "cli_context.h"
 #include "game/routines.h"
+#include "list_output.h"
 #include "shell/error.h"
 #include "stats/stat_texts.h"
 #include "views/draw_card.h"
@@ -16,6 +17,7 @@
 #include "views/repeats.h"
 #include "views/stat_graph.h"
 #include "views/sum_distribution.h"
+#include "views/view_sheets.h"
 #include "views/view_texts.h"
 #include "views/week_view.h"
 
@@ -30,6 +32,7 @@ struct ViewOptions {
     bool sorted = false;
     std::optional<int> repeatsLength;
     std::optional<int> depth;
+    std::string xlsx;  // card and layout: write this workbook instead
 };
 
 // Loads the archive and moves the analysis offset, refusing one that would
@@ -61,6 +64,11 @@ int printCard(CliContext& ctx, const ViewOptions& o) {
     const CardOptions colours{ws.form().ColorCard, ws.form().ColorCardSequences,
                               ws.config().ChannelSize};
     const int rows = std::min(card.rowCount(), o.limit.value_or(INT_MAX));
+    if (!o.xlsx.empty()) {
+        SheetTable table = cardSheet(card);
+        table.rows.resize(static_cast<size_t>(rows));
+        return emitList(ctx, table, false, o.xlsx);
+    }
     std::string out;
     for (int r = 0; r < rows; ++r) {
         out += std::to_string(card.number(r));
@@ -86,6 +94,9 @@ int printLayout(CliContext& ctx, const ViewOptions& o) {
         buildLayout(digitTally(archive.draws(),
                                analysisWindow(archive, o.length.value_or(ws.form().LayoutLen))),
                     archive.hiddenDigits());
+    if (!o.xlsx.empty()) {
+        return emitList(ctx, layoutSheet(grid), false, o.xlsx);
+    }
     std::string out;
     for (int32_t draw : grid.draws) {
         out += '\t' + std::to_string(draw);
@@ -215,12 +226,14 @@ void addViewsCommands(CLI::App& app, CliContext& ctx) {
     auto* card = views->add_subcommand(
         "card", "The draw card, newest first: number, then per digit \"d:RRGGBB\" or empty");
     card->add_option("--limit", o->limit, "Show at most N draws")->check(CLI::NonNegativeNumber);
+    card->add_option("--xlsx", o->xlsx, "Write the card to this spreadsheet workbook (.xlsx)");
     bind(card, printCard);
 
     auto* layout = views->add_subcommand("layout", "The layout: digits by count and last draw");
     layout->add_option("--len", o->length, "Draws of the window (default LayoutLen)")
         ->check(positive);
     addOffset(layout);
+    layout->add_option("--xlsx", o->xlsx, "Write the layout to this spreadsheet workbook (.xlsx)");
     bind(layout, printLayout);
 
     auto* compare = views->add_subcommand("compare", "The five comparison lists");

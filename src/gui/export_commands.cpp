@@ -4,8 +4,8 @@
 // it (visible columns in their order, rows in their order), and the tables
 // the analysis tabs build (the draw card, the layout), written to a
 // spreadsheet document in the temporary folder and opened with the desktop's
-// program for it. The document is the XML spreadsheet format under the ".xls"
-// name, so that desktops hand it to their spreadsheet program.
+// program for it: an ".xlsx" workbook, which desktops hand to their
+// spreadsheet program.
 #include <QAbstractItemModel>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -22,7 +22,6 @@
 #include "qt_text.h"
 #include "ratings_pane.h"
 #include "shell/error.h"
-#include "shell/file_io.h"
 #include "shell/spreadsheet.h"
 #include "stakes_pane.h"
 #include "stat_pane.h"
@@ -128,7 +127,7 @@ void TTemplateMain::exportSheet(const SheetTable& table) {
             QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh-mm-ss")));
         path = folder.filePath(QStringLiteral("Pentad/") +
                                toQString(spreadsheetFileName(table.title, stamp)));
-        writeFileAtomic(toStdString(path), spreadsheetXml(table));
+        writeWorkbook(table, toStdString(path));
     });
     if (ok) {
         openDocument(path);

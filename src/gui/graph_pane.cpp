@@ -56,8 +56,8 @@ GraphPane::GraphPane(Workspace& workspace, QWidget* parent)
     m_chooser->setMaxVisibleItems(24);
     auto* chooserLabel = new QLabel(QString::fromUtf8(texts::kGraphTypeLabel), this);
     chooserLabel->setBuddy(m_chooser);
-    m_length = makeLengthField("edDrawsGraphLen", &m_page.length, this,
-                               whenEnabled(&m_drawAction, [this] { refresh(false); }));
+    m_length = makeLengthField("edDrawsGraphLen", &m_page.length, &workspace.form().DrawsGraphLen,
+                               this, whenEnabled(&m_drawAction, [this] { refresh(false); }));
     QLabel* lengthLabel = makeLengthLabel(m_length, this);
     m_draw = makeButton("btnDrawsGraphDraw", this);
     m_labels = new QCheckBox(QString::fromUtf8(texts::kGraphTabLabels), this);
@@ -149,10 +149,6 @@ void GraphPane::showGraph() {
 void GraphPane::setIdle(bool idle) {
     m_chooser->setEnabled(idle);
     m_length->setEnabled(idle);
-}
-
-void GraphPane::storeLengths() {
-    m_workspace.form().DrawsGraphLen = m_page.length;
 }
 
 }  // namespace pentad

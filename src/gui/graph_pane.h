@@ -43,7 +43,6 @@ public:
     void refresh(bool force);
     void invalidate() { m_page.invalidate(); }
     void setIdle(bool idle);
-    void storeLengths();
 
 private:
     void fillChooser();

@@ -46,7 +46,7 @@ LayoutPane::LayoutPane(Workspace& workspace, QWidget* parent)
     m_view->verticalHeader()->setFixedWidth(kCountColumnWidth);
     m_view->horizontalHeader()->setMinimumSectionSize(kMinimumColumnWidth);
 
-    m_length = makeLengthField("edLayoutLen", &m_page.length, this,
+    m_length = makeLengthField("edLayoutLen", &m_page.length, &workspace.form().LayoutLen, this,
                                whenEnabled(&m_calcAction, [this] { refreshLayout(false); }));
     QLabel* lengthLabel = makeLengthLabel(m_length, this);
     m_calc = makeButton("btnLayoutCalc", this);
@@ -84,7 +84,8 @@ LayoutPane::LayoutPane(Workspace& workspace, QWidget* parent)
         const auto at = static_cast<size_t>(i);
         const QByteArray fieldName = "edLayoutCompareLen" + QByteArray::number(i + 1);
         m_compareFields[at] =
-            makeLengthField(fieldName.constData(), &m_page.compareLengths[at], lower,
+            makeLengthField(fieldName.constData(), &m_page.compareLengths[at],
+                            &workspace.form().LayoutCompareLen[at], lower,
                             whenEnabled(&m_compareAction, [this] { refreshCompare(true); }));
         m_compareModels[at] = new CompareModel(this);
         const QByteArray listName = "lvLayoutCompare" + QByteArray::number(i + 1);
@@ -235,13 +236,8 @@ void LayoutPane::setCompareHeight(int height) {
     m_compareHeight->setHeight(height);
 }
 
-void LayoutPane::storeLengths() {
-    MainFormSettings& form = m_workspace.form();
-    form.LayoutLen = m_page.length;
-    for (size_t i = 0; i < m_page.compareLengths.size(); ++i) {
-        form.LayoutCompareLen[i] = m_page.compareLengths[i];
-    }
-    form.LayoutCompareHeight = compareHeight();
+void LayoutPane::storeHeights() {
+    m_workspace.form().LayoutCompareHeight = compareHeight();
 }
 
 }  // namespace pentad

@@ -54,8 +54,8 @@ public:
 
     int compareHeight() const;
     void setCompareHeight(int height);
-    // Puts the field values into the view settings kept at shutdown.
-    void storeLengths();
+    // Puts the height of the comparison panel into the view settings.
+    void storeHeights();
 
 signals:
     void selectionChanged();

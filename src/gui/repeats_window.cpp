@@ -52,8 +52,9 @@ RepeatsWindow::RepeatsWindow(Workspace& workspace, QWidget* parent)
     m_drawsLength =
         static_cast<int>(frm.readInt(kRepeatsSection, "DrawsLength", kDefaultRepeatsLength));
     m_drawsDeep = static_cast<int>(frm.readInt(kRepeatsSection, "DrawsDeep", kDefaultRepeatsDepth));
-    m_length = makeLengthField("edDrawsLength", &m_drawsLength, this, [this] { calculate(); });
-    m_depth = makeLengthField("edDrawsDeep", &m_drawsDeep, this, [this] { calculate(); });
+    m_length =
+        makeLengthField("edDrawsLength", &m_drawsLength, nullptr, this, [this] { calculate(); });
+    m_depth = makeLengthField("edDrawsDeep", &m_drawsDeep, nullptr, this, [this] { calculate(); });
     m_calc = makeButton("btnCalc", this);
     m_calc->setText(QString::fromUtf8(texts::kRepeatsCalc));
     connect(m_calc, &QPushButton::clicked, this, &RepeatsWindow::calculate);

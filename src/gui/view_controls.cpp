@@ -49,7 +49,7 @@ private:
 
 }  // namespace
 
-QSpinBox* makeLengthField(const char* name, int* target, QWidget* parent,
+QSpinBox* makeLengthField(const char* name, int* target, int* setting, QWidget* parent,
                           std::function<void()> entered) {
     auto* field = new QSpinBox(parent);
     field->setObjectName(QString::fromUtf8(name));
@@ -57,7 +57,12 @@ QSpinBox* makeLengthField(const char* name, int* target, QWidget* parent,
     field->setValue(std::max(1, *target));
     *target = field->value();
     field->setMinimumWidth(80);
-    QObject::connect(field, &QSpinBox::valueChanged, field, [target](int v) { *target = v; });
+    QObject::connect(field, &QSpinBox::valueChanged, field, [target, setting](int v) {
+        *target = v;
+        if (setting != nullptr) {
+            *setting = v;
+        }
+    });
     field->installEventFilter(new EnterWatcher(field, [field, entered = std::move(entered)] {
         field->interpretText();
         entered();

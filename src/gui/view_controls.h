@@ -26,10 +26,10 @@ namespace pentad {
 class CommandSet;
 class Workspace;
 
-// An integer field from 1 up named `name` that shows `*target` and keeps it
-// up to date as the value is typed; `entered` runs when Enter is pressed in
-// it.
-QSpinBox* makeLengthField(const char* name, int* target, QWidget* parent,
+// An integer field from 1 up named `name` that shows `*target` and keeps it,
+// and the view setting `*setting` (when given), up to date as the value is
+// typed; `entered` runs when Enter is pressed in it.
+QSpinBox* makeLengthField(const char* name, int* target, int* setting, QWidget* parent,
                           std::function<void()> entered);
 // The caption "Тиражей:" of a length field.
 QLabel* makeLengthLabel(QSpinBox* field, QWidget* parent);

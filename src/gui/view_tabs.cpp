@@ -218,9 +218,8 @@ void ViewTabs::restoreLayout() {
 }
 
 void ViewTabs::storeLayout() {
-    m_graph->storeLengths();
-    m_layout->storeLengths();
-    m_week->storeLengths();
+    m_layout->storeHeights();
+    m_week->storeHeights();
     for (int i = 0; i < kCompareLists; ++i) {
         saveColumnWidths(*m_layout->compareView(i), m_workspace.frm(), kMainFormSection);
     }

@@ -59,7 +59,8 @@ public:
     void followNumberColumn(const QTableView& drawList);
 
     void restoreLayout();
-    // Puts lengths and heights into the settings saved at shutdown.
+    // Puts the heights into the settings saved at shutdown (the lengths are
+    // kept there as they are typed) and writes the list columns.
     void storeLayout();
 
 signals:

@@ -52,7 +52,7 @@ WeekPane::WeekPane(Workspace& workspace, QWidget* parent)
     }
     m_view->setCurrentIndex(m_model->index(0, 0));
 
-    m_length = makeLengthField("edWeekLen", &m_page.length, this,
+    m_length = makeLengthField("edWeekLen", &m_page.length, &workspace.form().WeekLen, this,
                                whenEnabled(&m_calcAction, [this] { refresh(false); }));
     QLabel* lengthLabel = makeLengthLabel(m_length, this);
     m_calc = makeButton("btnWeekStatCalc", this);
@@ -218,10 +218,8 @@ void WeekPane::setChartHeight(int height) {
     m_chartHeight->setHeight(height);
 }
 
-void WeekPane::storeLengths() {
-    MainFormSettings& form = m_workspace.form();
-    form.WeekLen = m_page.length;
-    form.WeekHeight = chartHeight();
+void WeekPane::storeHeights() {
+    m_workspace.form().WeekHeight = chartHeight();
 }
 
 }  // namespace pentad

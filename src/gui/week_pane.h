@@ -48,7 +48,8 @@ public:
 
     int chartHeight() const;
     void setChartHeight(int height);
-    void storeLengths();
+    // Puts the chart height into the view settings.
+    void storeHeights();
 
 signals:
     void selectionChanged();

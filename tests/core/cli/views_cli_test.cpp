@@ -38,6 +38,12 @@ TEST(ViewsCli, CardWritesDigitsWithTheirColours) {
               "1\t\t\t\t\t\t5:FFFF00\t6:00FFFF\t7:00FFFF\t8:00FFFF\t9:00FFFF\n");
     EXPECT_EQ(test::runCli(dir, "views card --limit 1").out, line(card.out, 0) + "\n");
     EXPECT_NE(test::runCli(dir, "views card --limit -1").code, 0);
+    // The same grid as a workbook, without colours.
+    const test::CliResult sheet =
+        test::runCli(dir, "views card --limit 1 --xlsx '" + dir.file("card.xlsx") + "'");
+    EXPECT_EQ(sheet.code, 0);
+    EXPECT_TRUE(sheet.out.empty());
+    EXPECT_EQ(dir.read("card.xlsx").substr(0, 2), "PK");
 }
 
 TEST(ViewsCli, LayoutAndComparisonLists) {

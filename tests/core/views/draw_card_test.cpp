@@ -5,6 +5,8 @@
 
 #include "game/routines.h"
 #include "support/stat_support.h"
+#include "views/layout_view.h"
+#include "views/view_sheets.h"
 
 namespace pentad {
 namespace {
@@ -70,6 +72,27 @@ TEST(DrawCard, RebuildsOnlyWhenForcedOrTheCountChanged) {
     archive.clear();
     EXPECT_TRUE(card.update(archive.draws(), false));
     EXPECT_EQ(card.rowCount(), 0);
+}
+
+TEST(ViewSheets, CardAndLayoutAsTheirGridsShowThem) {
+    const DrawArchive archive = test::archiveOfDigits({{5, 6, 7, 8, 9}, {0, 0, 1, 1, 5}}, 7);
+    DrawCard card;
+    card.update(archive.draws(), true);
+    const SheetTable c = cardSheet(card);
+    EXPECT_EQ(c.title, "Карта");
+    EXPECT_EQ(c.headers,
+              (std::vector<std::string>{"", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+    ASSERT_EQ(c.rows.size(), 2u);
+    EXPECT_EQ(c.rows[0],
+              (std::vector<std::string>{"8", "0", "1", "", "", "", "5", "", "", "", ""}));
+
+    const SheetTable l =
+        layoutSheet(buildLayout(digitTally(archive.draws(), analysisWindow(archive, 10)), {}));
+    EXPECT_EQ(l.title, "Схема");
+    EXPECT_EQ(l.headers, (std::vector<std::string>{"", "8", "7"}));
+    ASSERT_EQ(l.rows.size(), 2u);
+    EXPECT_EQ(l.rows[0], (std::vector<std::string>{"2", "0, 1, 5", ""}));
+    EXPECT_EQ(l.rows[1], (std::vector<std::string>{"1", "", "6, 7, 8, 9"}));
 }
 
 }  // namespace

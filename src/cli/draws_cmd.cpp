@@ -3,6 +3,7 @@
 // draw archive.
 #include <charconv>
 
+#include "cli_checks.h"
 #include "cli_context.h"
 #include "game/date_time.h"
 #include "game/draw_archive.h"
@@ -32,11 +33,7 @@ void appendNumber(std::string& out, long long v) {
 // date text written back in its normal form.
 TDrawRec applyFields(TDrawRec rec, const DrawFields& f) {
     if (f.digits) {
-        auto digits = parseDrawDigits(*f.digits);
-        if (!digits) {
-            throw Error(texts::kBadDrawDigits);
-        }
-        rec.Digits = *digits;
+        rec.Digits = requireDigits(*f.digits);
     }
     if (f.number) {
         if (*f.number < 1) {
@@ -78,7 +75,7 @@ void addDrawsCommand(CLI::App& app, CliContext& ctx) {
 
     auto* list = draws->add_subcommand("list", "List the draws, newest first");
     auto limit = std::make_shared<int>(-1);
-    list->add_option("--limit", *limit, "Show at most N draws");
+    list->add_option("--limit", *limit, "Show at most N draws")->check(CLI::NonNegativeNumber);
     list->callback([&ctx, limit] {
         ctx.action = [&ctx, limit] {
             ctx.loadArchive();
@@ -113,6 +110,7 @@ void addDrawsCommand(CLI::App& app, CliContext& ctx) {
     status->callback([&ctx, offset] {
         ctx.action = [&ctx, offset] {
             ctx.loadArchive();
+            requireOffset(ctx.workspace().archive(), *offset);
             ctx.workspace().setOffset(*offset);
             for (const std::string& text : ctx.workspace().archive().statusTexts()) {
                 CliContext::print(text + "\n");
@@ -148,6 +146,9 @@ void addDrawsCommand(CLI::App& app, CliContext& ctx) {
     addFieldOptions(edit, *editFields, true);
     edit->callback([&ctx, editNumber, editFields] {
         ctx.action = [&ctx, editNumber, editFields] {
+            if (!editFields->digits && !editFields->number && !editFields->date) {
+                throw UsageError("give --digits, --new-number or --date");
+            }
             if (!ctx.loadArchive()) {
                 return 1;
             }

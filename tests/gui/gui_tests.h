@@ -5,6 +5,7 @@
 namespace pentad::test {
 
 int runCombinationsTabTests(int argc, char** argv);
+int runDesktopDetailsTests(int argc, char** argv);
 int runDrawDialogTests(int argc, char** argv);
 int runFavouritesDialogTests(int argc, char** argv);
 int runFilterDialogTests(int argc, char** argv);

@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
     addFilterCommands(app, ctx);
     addStakesCommands(app, ctx);
     addScenarioCommands(app, ctx);
+    addOnlineCommands(app, ctx);
 
     try {
         app.parse(argc, argv);

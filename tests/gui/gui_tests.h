@@ -6,6 +6,7 @@ namespace pentad::test {
 
 int runCombinationsTabTests(int argc, char** argv);
 int runCommandWalkTests(int argc, char** argv);
+int runDesktopDetailsTests(int argc, char** argv);
 int runDrawDialogTests(int argc, char** argv);
 int runDownloadTests(int argc, char** argv);
 int runFavouritesDialogTests(int argc, char** argv);

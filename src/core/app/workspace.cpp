@@ -359,11 +359,12 @@ DrawInfo Workspace::drawInfo(int row) {
     const TDrawRec& d = m_archive.atRow(row);
     info.properties.emplace_back(texts::kDrawInfoNumber, std::to_string(d.Number));
     info.properties.emplace_back(texts::kDrawInfoDate, d.dateText());
-    info.columns = std::clamp(m_stats.config.MatrixCols, 1, 10);
+    // One column per position: the digit of position p sits in column p - 1.
+    info.columns = kPositions;
     for (auto& r : info.cells) {
         r.assign(static_cast<size_t>(info.columns), -1);
     }
-    for (int p = 0; p < kPositions && p < info.columns; ++p) {
+    for (int p = 0; p < kPositions; ++p) {
         int digit = d.Digits[static_cast<size_t>(p)];
         if (digit <= 9) {
             info.cells[static_cast<size_t>(digit)][static_cast<size_t>(p)] = digit;

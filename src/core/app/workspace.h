@@ -44,7 +44,7 @@ enum Change : unsigned {
 // What the draw information window shows.
 struct DrawInfo {
     std::vector<std::pair<std::string, std::string>> properties;
-    int columns = 0;  // MatrixCols
+    int columns = 0;  // one per position
     // cells[row][column]: the digit shown there, or -1 for an empty cell
     std::array<std::vector<int>, 10> cells;
 };

@@ -112,8 +112,7 @@ inline constexpr const char* kFavShowMethodFlags =
     "Отображать особенности метода [ YYY ] после названия метода";
 
 // The description window when the help file cannot be shown inside the program.
-inline constexpr const char* kHelpNotShown =
-    "Справочный файл этого формата не может быть показан в окне программы. Адрес раздела:";
+inline constexpr const char* kHelpNotShown = "Раздел справки не может быть показан.";
 
 // File dialogs of the draw exchange.
 inline constexpr const char* kImportDrawsTitle = "Импорт списка тиражей из CSV-файла";
@@ -267,6 +266,11 @@ inline constexpr const char* kShreddingDigitsHint = "Количество исп
 inline constexpr const char* kShreddingVariables =
     "Используемые переменные:\r\nn1, n2, n3, ..., nX - числа текущего тиража\r\np1, p2, p3, ..., "
     "pX - числа предыдущего тиража";
+
+// The help menu.
+inline constexpr const char* kMenuHelp = "Справка";
+inline constexpr const char* kCmdGetHelp = "Справка";
+inline constexpr const char* kHintGetHelp = "Открыть файл встроенной справочной системы";
 
 // Standard buttons (Qt's own translations may be missing on the system).
 inline constexpr const char* kButtonOk = "OK";

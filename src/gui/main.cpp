@@ -15,6 +15,7 @@
 #include "form_main.h"
 #include "qt_user_interface.h"
 #include "shell/data_folder.h"
+#include "shell/interface_language.h"
 #include "shell/messages.h"
 #include "shell/shell.h"
 #include "app/workspace.h"
@@ -60,6 +61,10 @@ int main(int argc, char* argv[]) {
     }
 
     pentad::Workspace workspace(shell, folder);
+    workspace.setInterfaceLanguage(pentad::interfaceLanguage(
+        workspace.form().Language,
+        pentad::hasCommandWord(options.words, pentad::words::kNoLanguage),
+        pentad::programFolder()));
     pentad::TFormMain window(workspace, ui);
     window.setCommandWords(options.words);
     if (options.smoke) {

@@ -176,6 +176,7 @@ void TTemplateMain::createCommands() {
     createScenarioCommands();
     createSystemCommands();
     createExportCommands();
+    createHelpCommands();
 }
 
 QList<QAction*> TTemplateMain::fillMenu(QMenu& menu, std::span<const char* const> names) {
@@ -218,6 +219,7 @@ void TTemplateMain::createMenus() {
     // Both go before "Вид" in the menu bar.
     createSystemMenu(view);
     createScenarioMenu(view);
+    createHelpMenu();
 }
 
 void TTemplateMain::restoreLayout() {

@@ -210,6 +210,10 @@ private:
     void editConfig();
     void editShredding();
 
+    // The help file (help_commands.cpp).
+    void createHelpCommands();
+    void createHelpMenu();
+
     Workspace& m_workspace;
     QtUserInterface& m_ui;
     CommandSet* m_commands;

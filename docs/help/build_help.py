@@ -196,7 +196,9 @@ def build_pages(source, lang):
             items.append(f'<li><a href="{page.name}">{attrs.get("data-codes", attrs["data-code"])}</a>'
                          f' &mdash; {heading(body, attrs["data-code"])}</li>')
         items.append("</ul>")
-        group.body = intro + f'\n<h2>{words["topics"]}</h2>\n' + "\n".join(items)
+        heading_line = f"<h1>{{ {code} }} {title}</h1>"
+        group.body = (re.sub(r"<h1>.*?</h1>", lambda _: heading_line, intro, count=1, flags=re.S)
+                      + f'\n<h2>{words["topics"]}</h2>\n' + "\n".join(items))
         methods.children.append(group)
         listing.append(f'<li><a href="{group_file}">{{ {code} }} {title}</a> ({len(topics)})</li>')
     listing.append("</ul>")

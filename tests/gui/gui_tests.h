@@ -8,6 +8,7 @@ int runCombinationsTabTests(int argc, char** argv);
 int runDrawDialogTests(int argc, char** argv);
 int runFavouritesDialogTests(int argc, char** argv);
 int runFilterDialogTests(int argc, char** argv);
+int runHelpTests(int argc, char** argv);
 int runMainWindowTests(int argc, char** argv);
 int runQtUserInterfaceTests(int argc, char** argv);
 int runScenarioTabTests(int argc, char** argv);

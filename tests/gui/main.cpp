@@ -19,5 +19,6 @@ int main(int argc, char** argv) {
     failed |= pentad::test::runStakeDialogsTests(argc, argv);
     failed |= pentad::test::runStakesTabTests(argc, argv);
     failed |= pentad::test::runSystemsTabTests(argc, argv);
+    failed |= pentad::test::runHelpTests(argc, argv);
     return failed != 0 ? 1 : 0;
 }

@@ -156,8 +156,8 @@ void HelpTest::aTopicTheFileLacksIsNamed() {
 #ifndef PENTAD_HELP_DIR
     QSKIP("the help files are not built");
 #else
-    const QString address = QStringLiteral("ms-its:") + helpFile("RUS") +
-                            QStringLiteral("::/Filters_1049_NONE.htm");
+    const QString address =
+        QStringLiteral("ms-its:") + helpFile("RUS") + QStringLiteral("::/Filters_1049_NONE.htm");
     DescriptionDialog dialog(address.toStdString());
     const QString shown = dialog.browser()->toPlainText();
     QVERIFY2(shown.contains(QStringLiteral("Раздел справки не может быть показан.")),

@@ -49,9 +49,9 @@ std::optional<std::string> ChmFile::read(const std::string& name) const {
     if (info.length == 0) {
         return bytes;
     }
-    const LONGINT64 got = chm_retrieve_object(
-        m_handle->file, &info, reinterpret_cast<unsigned char*>(bytes.data()), 0,
-        static_cast<LONGINT64>(info.length));
+    const LONGINT64 got =
+        chm_retrieve_object(m_handle->file, &info, reinterpret_cast<unsigned char*>(bytes.data()),
+                            0, static_cast<LONGINT64>(info.length));
     if (got != static_cast<LONGINT64>(info.length)) {
         return std::nullopt;
     }

@@ -141,11 +141,10 @@ struct NamedReference {
     unsigned long code;
 };
 constexpr std::array<NamedReference, 19> kNamedReferences = {{
-    {"amp", '&'},       {"lt", '<'},         {"gt", '>'},        {"quot", '"'},
-    {"apos", '\''},     {"nbsp", 0xA0},      {"mdash", 0x2014},  {"ndash", 0x2013},
-    {"minus", 0x2212},  {"rarr", 0x2192},    {"larr", 0x2190},   {"times", 0xD7},
-    {"le", 0x2264},     {"ge", 0x2265},      {"laquo", 0xAB},    {"raquo", 0xBB},
-    {"hellip", 0x2026}, {"middot", 0xB7},    {"rsaquo", 0x203A},
+    {"amp", '&'},     {"lt", '<'},        {"gt", '>'},       {"quot", '"'},      {"apos", '\''},
+    {"nbsp", 0xA0},   {"mdash", 0x2014},  {"ndash", 0x2013}, {"minus", 0x2212},  {"rarr", 0x2192},
+    {"larr", 0x2190}, {"times", 0xD7},    {"le", 0x2264},    {"ge", 0x2265},     {"laquo", 0xAB},
+    {"raquo", 0xBB},  {"hellip", 0x2026}, {"middot", 0xB7},  {"rsaquo", 0x203A},
 }};
 
 // Decodes the reference starting at text[i] ('&'); returns the characters used, 0 when
@@ -159,8 +158,7 @@ size_t decodeReference(std::string_view text, size_t i, std::string& out) {
     if (body.size() > 1 && body[0] == '#') {
         const bool hex = body[1] == 'x' || body[1] == 'X';
         const std::string digits(body.substr(hex ? 2 : 1));
-        if (digits.empty() ||
-            !std::all_of(digits.begin(), digits.end(), [hex](unsigned char c) {
+        if (digits.empty() || !std::all_of(digits.begin(), digits.end(), [hex](unsigned char c) {
                 return hex ? std::isxdigit(c) != 0 : std::isdigit(c) != 0;
             })) {
             return 0;
@@ -179,7 +177,7 @@ size_t decodeReference(std::string_view text, size_t i, std::string& out) {
 
 bool isBlockTag(std::string_view name) {
     constexpr std::array<std::string_view, 17> kBlocks = {
-        "p",  "br", "div", "h1", "h2",    "h3",  "h4",    "li",    "tr",
+        "p",  "br", "div",   "h1",  "h2",      "h3", "h4", "li", "tr",
         "ul", "ol", "table", "pre", "section", "dl", "dt", "dd"};
     return std::find(kBlocks.begin(), kBlocks.end(), name) != kBlocks.end();
 }

@@ -6,8 +6,7 @@
 namespace pentad::texts {
 
 inline constexpr const char* kHelpFileNotOpened = "Не удалось открыть файл справки \"%s\"!";
-inline constexpr const char* kHelpTopicNotFound =
-    "Раздел \"%s\" в файле справки \"%s\" не найден!";
+inline constexpr const char* kHelpTopicNotFound = "Раздел \"%s\" в файле справки \"%s\" не найден!";
 inline constexpr const char* kHelpAddressInvalid = "Некорректный адрес раздела справки: \"%s\"!";
 inline constexpr const char* kHelpFileMissing = "Файл справки не найден!";
 

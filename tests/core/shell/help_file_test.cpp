@@ -51,11 +51,10 @@ TEST(HelpFile, TopicAddressesSplitIntoFileAndPage) {
 }
 
 TEST(HelpFile, PagesInWindows1251AreConvertedToUtf8) {
-    const std::string page =
-        "<html><head><title>" + utf8ToCp1251("Числа тиража") +
-        "</title><meta http-equiv=\"Content-Type\" content=\"text/html; "
-        "charset=windows-1251\"></head><body>" +
-        utf8ToCp1251("Цифра") + "</body></html>";
+    const std::string page = "<html><head><title>" + utf8ToCp1251("Числа тиража") +
+                             "</title><meta http-equiv=\"Content-Type\" content=\"text/html; "
+                             "charset=windows-1251\"></head><body>" +
+                             utf8ToCp1251("Цифра") + "</body></html>";
     const std::string text = helpPageToUtf8(page);
     EXPECT_NE(text.find("<title>Числа тиража</title>"), std::string::npos) << text;
     EXPECT_NE(text.find("charset=utf-8"), std::string::npos) << text;

@@ -96,8 +96,8 @@ TEST_P(HelpTopicsTest, EveryHelpCodeOfTheRegistryHasItsTopic) {
         const std::string code = c->helpCode(c->range(list).first);
         codes.insert(code);
         const std::string text = page("/Filters_1049_" + code + ".htm");
-        ASSERT_FALSE(text.empty()) << path << " has no topic for " << c->name << " (" << code
-                                   << ")";
+        ASSERT_FALSE(text.empty())
+            << path << " has no topic for " << c->name << " (" << code << ")";
         EXPECT_NE(text.find("<h1>"), std::string::npos) << code;
         EXPECT_NE(text.find("<div class=\"example\">"), std::string::npos)
             << "the topic " << code << " has no worked example";
@@ -174,9 +174,8 @@ TEST_P(HelpTopicsTest, WorkedExamplesShowWhatTheTableComputes) {
                         config.MatrixSegments[i] = static_cast<uint8_t>(s[i] - '0');
                     }
                 }
-                archive.setOffset(attrs.count("data-offset") != 0
-                                      ? textToInt(attrs.at("data-offset"))
-                                      : 0);
+                archive.setOffset(
+                    attrs.count("data-offset") != 0 ? textToInt(attrs.at("data-offset")) : 0);
                 haveDraws = true;
                 continue;
             }

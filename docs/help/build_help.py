@@ -5,7 +5,8 @@
 The sources of a language (ru/, en/) are HTML body fragments that start with
 an <h1> heading: the guide pages (index.htm, draws.htm, ...) and one file per
 statistic group in methods/, which holds the group's introduction and one
-<section data-code="..."> per help topic. This script wraps every page in the
+<section data-code="..."> per help topic. The tables of the worked examples
+are kept once for every language in examples.htm. This script wraps every page in the
 common head and navigation line, writes each method topic to the page the
 program opens for it (Filters_1049_<help code>.htm), makes a page per group,
 the contents and the index, encodes the pages in the language's code page,
@@ -158,7 +159,29 @@ def expand_tables(text, lang, where):
     return re.sub(r"<rows([^>]*)>(.*?)</rows>", rows, text, flags=re.S)
 
 
-def topic_page(lang, group_code, group_title, group_file, attrs, body):
+def load_examples(source):
+    """The named draws and rows tables of examples.htm, shared by every language."""
+    path = os.path.join(source, "examples.htm")
+    tables = {"draws": {}, "rows": {}}
+    for m in re.finditer(r'<(draws|rows)\s+id="([^"]+)"([^>]*)>(.*?)</\1>', read(path), re.S):
+        kind, name, attrs, body = m.groups()
+        if name in tables[kind]:
+            raise HelpError(f"{path}: two {kind} tables named {name}")
+        tables[kind][name] = f"<{kind}{attrs}>{body}</{kind}>"
+    return tables
+
+
+def insert_examples(text, examples, where):
+    """Puts the shared tables in place of <draws ref="NAME"/> and <rows ref="NAME"/>."""
+    def put(m):
+        table = examples[m.group(1)].get(m.group(2))
+        if table is None:
+            raise HelpError(f"{where}: no example {m.group(1)} named {m.group(2)}")
+        return table
+    return re.sub(r'<(draws|rows) ref="([^"]+)"/>', put, text)
+
+
+def topic_page(lang, group_code, group_title, group_file, attrs, body, examples):
     words = LANGUAGES[lang]
     code = attrs["data-code"]
     title = heading(body, code)
@@ -167,7 +190,8 @@ def topic_page(lang, group_code, group_title, group_file, attrs, body):
     meta = (f'<p class="meta">{words["code"]}: <b>{shown}</b> &middot; {words["group"]}: '
             f'<a href="{group_file}">{{ {group_code} }} {group_title}</a> &middot; '
             f'{words["flags"]}: <span class="flags">{flags}</span></p>')
-    body = expand_tables(body.replace("</h1>", "</h1>\n" + meta, 1), lang, code)
+    body = insert_examples(body.replace("</h1>", "</h1>\n" + meta, 1), examples, code)
+    body = expand_tables(body, lang, code)
     crumbs = [("index.htm", words["home"]), ("methods.htm", words["methods"]),
               (group_file, f"{{ {group_code} }} {group_title}")]
     return Page(TOPIC_PREFIX + code + ".htm", f"{shown} &mdash; {title}", body, crumbs)
@@ -175,12 +199,13 @@ def topic_page(lang, group_code, group_title, group_file, attrs, body):
 
 def build_pages(source, lang):
     words = LANGUAGES[lang]
+    examples = load_examples(os.path.dirname(os.path.normpath(source)))
     home = [("index.htm", words["home"])]
     pages = []
     for name in PAGES:
         path = os.path.join(source, name + ".htm")
         body = read(path)
-        body = expand_tables(body, lang, path)
+        body = expand_tables(insert_examples(body, examples, path), lang, path)
         pages.append(Page(name + ".htm", heading(body, path), body, [] if name == "index" else home))
     methods = next(p for p in pages if p.name == "methods.htm")
     groups = load_groups(source, lang)
@@ -191,7 +216,7 @@ def build_pages(source, lang):
         group = Page(group_file, f"{{ {code} }} {title}", "",
                      home + [("methods.htm", words["methods"])])
         for attrs, body in topics:
-            page = topic_page(lang, code, title, group_file, attrs, body)
+            page = topic_page(lang, code, title, group_file, attrs, body, examples)
             group.children.append(page)
             items.append(f'<li><a href="{page.name}">{attrs.get("data-codes", attrs["data-code"])}</a>'
                          f' &mdash; {heading(body, attrs["data-code"])}</li>')

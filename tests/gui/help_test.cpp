@@ -3,15 +3,13 @@
 // and the description window shows the topic of the chosen method read from
 // the compiled file, follows its links and names a topic it cannot show.
 #include <algorithm>
-#include <memory>
 
 #include <QAction>
 #include <QComboBox>
-#include <QTemporaryDir>
+#include <QFile>
 #include <QTest>
 #include <QTextDocument>
 
-#include "archive_bytes.h"
 #include "dialogs/description_dialog.h"
 #include "gui_tests.h"
 #include "help_browser.h"
@@ -53,20 +51,18 @@ private:
     // topic as the description window shows it.
     QString describe(const char* code, QString* source = nullptr);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TestProgram> m_program;
+    ProgramFixture<TestProgram> m_fixture;
+    TestProgram* m_program = nullptr;
 };
 
 void HelpTest::init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    writeArchiveFile((m_dir->path() + "/Pentad.ldr").toStdString(), kDraws);
-    m_program = std::make_unique<TestProgram>(m_dir->path());
+    QVERIFY(m_fixture.setUp(kDraws));
+    m_program = &m_fixture.start();
 }
 
 void HelpTest::cleanup() {
-    m_program.reset();
-    m_dir.reset();
+    m_program = nullptr;
+    m_fixture.tearDown();
 }
 
 QString HelpTest::describe(const char* code, QString* source) {
@@ -98,11 +94,11 @@ void HelpTest::f1OpensTheHelpFileOnlyWhenThereIsOne() {
     QVERIFY(!help.isEnabled());
 
     // A help file that has gone away does not count either.
-    p.workspace.stats().HelpFile = (m_dir->path() + "/Kestrel_RUS.chm").toStdString();
+    const QString file = m_fixture.path("Kestrel_RUS.chm");
+    p.workspace.stats().HelpFile = file.toStdString();
     p.window.updateActions();
     QVERIFY(!help.isEnabled());
 
-    const QString file = m_dir->path() + "/Kestrel_RUS.chm";
     QFile chm(file);
     QVERIFY(chm.open(QIODevice::WriteOnly));
     chm.close();

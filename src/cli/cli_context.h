@@ -56,6 +56,7 @@ void addStatsCommands(CLI::App& app, CliContext& ctx);
 void addFilterCommands(CLI::App& app, CliContext& ctx);
 void addStakesCommands(CLI::App& app, CliContext& ctx);
 void addHelpCommand(CLI::App& app, CliContext& ctx);
+void addOnlineCommands(CLI::App& app, CliContext& ctx);
 // Needs the ratings command of addStakesCommands.
 void addScenarioCommands(CLI::App& app, CliContext& ctx);
 

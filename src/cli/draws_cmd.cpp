@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // pentad-cli draws: list, status, add, edit, delete, import and export of the
 // draw archive.
-#include <charconv>
-
 #include "cli_context.h"
+#include "list_output.h"
 #include "game/date_time.h"
 #include "game/draw_archive.h"
 #include "game/game_texts.h"
@@ -21,12 +20,6 @@ struct DrawFields {
     std::optional<int> number;
     std::optional<std::string> date;
 };
-
-void appendNumber(std::string& out, long long v) {
-    char buf[24];
-    auto res = std::to_chars(buf, buf + sizeof buf, v);
-    out.append(buf, res.ptr);
-}
 
 // Builds the record the draw dialog would: checked digits, number and the
 // date text written back in its normal form.
@@ -79,31 +72,34 @@ void addDrawsCommand(CLI::App& app, CliContext& ctx) {
     auto* list = draws->add_subcommand("list", "List the draws, newest first");
     auto limit = std::make_shared<int>(-1);
     list->add_option("--limit", *limit, "Show at most N draws");
-    list->callback([&ctx, limit] {
-        ctx.action = [&ctx, limit] {
+    auto xlsx = addXlsxOption(list);
+    list->callback([&ctx, limit, xlsx] {
+        ctx.action = [&ctx, limit, xlsx] {
             ctx.loadArchive();
             const DrawArchive& a = ctx.workspace().archive();
             int rows = a.count();
             if (*limit >= 0 && *limit < rows) {
                 rows = *limit;
             }
-            std::string out;
-            out.reserve(static_cast<size_t>(rows) * 40);
+            SheetTable table{texts::kTabDraws, {texts::kColumnDrawNumber}, {}};
+            for (int p = 1; p <= kPositions; ++p) {
+                table.headers.push_back(std::to_string(p));
+            }
+            table.headers.push_back(texts::kColumnDrawSum);
+            table.headers.push_back(texts::kColumnDrawDate);
+            table.rows.reserve(static_cast<size_t>(rows));
             for (int r = 0; r < rows; ++r) {
                 const TDrawRec& d = a.atRow(r);
-                appendNumber(out, d.Number);
+                std::vector<std::string>& cells = table.rows.emplace_back();
+                cells.reserve(8);
+                cells.push_back(std::to_string(d.Number));
                 for (uint8_t digit : d.Digits) {
-                    out += '\t';
-                    appendNumber(out, digit);
+                    cells.push_back(std::to_string(digit));
                 }
-                out += '\t';
-                appendNumber(out, d.sum());
-                out += '\t';
-                out += d.dateText();
-                out += '\n';
+                cells.push_back(std::to_string(d.sum()));
+                cells.push_back(d.dateText());
             }
-            CliContext::print(out);
-            return 0;
+            return emitList(ctx, table, false, *xlsx);
         };
     });
 

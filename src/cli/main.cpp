@@ -57,6 +57,7 @@ int main(int argc, char** argv) {
     addFilterCommands(app, ctx);
     addStakesCommands(app, ctx);
     addScenarioCommands(app, ctx);
+    addOnlineCommands(app, ctx);
     addHelpCommand(app, ctx);
 
     try {

@@ -2,6 +2,7 @@
 // pentad-cli stake, stakes, ratings and regular: the stake ledger, its
 // checking, the ratings and the regular-stake rules.
 #include "cli_context.h"
+#include "list_output.h"
 #include "game/game_texts.h"
 #include "game/routines.h"
 #include "shell/cp1251.h"
@@ -112,22 +113,19 @@ void addStakesCommands(CLI::App& app, CliContext& ctx) {
     // ---- stakes ----
     auto* stakes = app.add_subcommand("stakes", "The stake ledger");
     stakes->require_subcommand(1);
-    stakes->add_subcommand("list", "The ledger view, tab-separated")->callback([&ctx] {
-        ctx.action = [&ctx] {
+    auto* stakesList = stakes->add_subcommand("list", "The ledger view, tab-separated");
+    auto stakesXlsx = addXlsxOption(stakesList);
+    stakesList->callback([&ctx, stakesXlsx] {
+        ctx.action = [&ctx, stakesXlsx] {
             StakeLedger& ledger = ctx.workspace().stakes().ledger();
-            std::string out = joinCells(
-                std::array<std::string, 9>{texts::kLedgerColumns[0], texts::kLedgerColumns[1],
-                                           texts::kLedgerColumns[2], texts::kLedgerColumns[3],
-                                           texts::kLedgerColumns[4], texts::kLedgerColumns[5],
-                                           texts::kLedgerColumns[6], texts::kLedgerColumns[7],
-                                           texts::kLedgerColumns[8]}
-                    .data(),
-                9);
+            SheetTable table{texts::kTabStakes,
+                             {std::begin(texts::kLedgerColumns), std::end(texts::kLedgerColumns)},
+                             {}};
             for (const TStakeRec& r : ledger.readAll()) {
-                out += joinCells(stakeCells(r).data(), 9);
+                auto cells = stakeCells(r);
+                table.rows.emplace_back(cells.begin(), cells.end());
             }
-            CliContext::print(out);
-            return 0;
+            return emitList(ctx, table, true, *stakesXlsx);
         };
     });
     stakes->add_subcommand("check", "Score the stakes whose draws are known")->callback([&ctx] {
@@ -208,25 +206,19 @@ void addStakesCommands(CLI::App& app, CliContext& ctx) {
     auto* ratingsList = ratings->add_subcommand("list", "The ratings view, tab-separated");
     ratingsList->add_option("--mode", *mode, "Efficiency columns: 0, 1 or 2")
         ->check(CLI::Range(0, 2));
-    ratingsList->callback([&ctx, mode] {
-        ctx.action = [&ctx, mode] {
+    auto ratingsXlsx = addXlsxOption(ratingsList);
+    ratingsList->callback([&ctx, mode, ratingsXlsx] {
+        ctx.action = [&ctx, mode, ratingsXlsx] {
             Workspace& ws = ctx.workspace();
             int effMode = *mode >= 0 ? *mode : ws.form().RatingsEffMode;
-            std::string out = joinCells(
-                [] {
-                    std::array<std::string, kRatingColumns> h;
-                    for (int i = 0; i < kRatingColumns; ++i) {
-                        h[static_cast<size_t>(i)] = texts::kRatingColumns[i];
-                    }
-                    return h;
-                }()
-                    .data(),
-                kRatingColumns);
+            SheetTable table{texts::kTabRatings,
+                             {std::begin(texts::kRatingColumns), std::end(texts::kRatingColumns)},
+                             {}};
             for (const TRatingRec& r : ws.stakes().ratings()) {
-                out += joinCells(ratingCells(r, effMode).data(), kRatingColumns);
+                auto cells = ratingCells(r, effMode);
+                table.rows.emplace_back(cells.begin(), cells.end());
             }
-            CliContext::print(out);
-            return 0;
+            return emitList(ctx, table, true, *ratingsXlsx);
         };
     });
     auto refreshYes = std::make_shared<bool>(false);

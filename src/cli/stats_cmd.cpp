@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "cli_context.h"
+#include "list_output.h"
 #include "shell/cp1251.h"
 #include "shell/error.h"
 #include "shell/text_utils.h"
@@ -71,6 +72,7 @@ void addStatsCommands(CLI::App& app, CliContext& ctx) {
         int offset = 0;
         bool sorted = false;
         bool norm = false;
+        std::shared_ptr<std::string> xlsx;
     };
     auto opts = std::make_shared<StatsOptions>();
     auto* stats = app.add_subcommand("stats", "Compute one statistics table");
@@ -81,6 +83,7 @@ void addStatsCommands(CLI::App& app, CliContext& ctx) {
         ->check(CLI::NonNegativeNumber);
     stats->add_flag("--sorted", opts->sorted, "Value the digits of each draw in ascending order");
     stats->add_flag("--norm", opts->norm, "Compare with the full set (prefetch file)");
+    opts->xlsx = addXlsxOption(stats);
     stats->callback([&ctx, opts] {
         ctx.action = [&ctx, opts] {
             Workspace& ws = ctx.workspace();
@@ -94,23 +97,17 @@ void addStatsCommands(CLI::App& app, CliContext& ctx) {
             StatComputation c =
                 computeStatistic(ws.stats(), entry, ws.archive(), opts->length, opts->sorted,
                                  prefetch ? &*prefetch : nullptr, false, false);
-            std::string out;
+            SheetTable table{texts::kStatPageCaption, {}, {}};
             for (int col = 0; col < kStatColumns; ++col) {
-                out += col > 0 ? "\t" : "";
-                out += texts::kColumnCaptions[col];
+                table.headers.emplace_back(texts::kColumnCaptions[col]);
             }
-            out += "\n";
             CdlWeights w = ws.stats().weights();
+            table.rows.reserve(c.rows.size());
             for (size_t i = 0; i < c.rows.size(); ++i) {
                 auto cells = statCells(c, i, w);
-                for (int col = 0; col < kStatColumns; ++col) {
-                    out += col > 0 ? "\t" : "";
-                    out += cells[static_cast<size_t>(col)];
-                }
-                out += "\n";
+                table.rows.emplace_back(cells.begin(), cells.end());
             }
-            CliContext::print(out);
-            return 0;
+            return emitList(ctx, table, true, *opts->xlsx);
         };
     });
 

@@ -24,6 +24,7 @@ QAction* CommandSet::add(Definition definition) {
     }
     if (definition.hint != nullptr) {
         action->setToolTip(QString::fromUtf8(definition.hint));
+        action->setStatusTip(action->toolTip());
     }
     action->setCheckable(static_cast<bool>(definition.checked));
     if (definition.keyContext == Qt::WindowShortcut) {

@@ -45,8 +45,6 @@ DrawsPane::DrawsPane(const Workspace& workspace, QWidget* parent)
 
     m_download = new QPushButton(QString::fromUtf8(texts::kCmdDrawsDownload), this);
     m_download->setObjectName(QStringLiteral("btnDrawsDownload"));
-    // The download of new draws is not part of this build of the program.
-    m_download->setEnabled(false);
     m_add = new QPushButton(QString::fromUtf8(texts::kCmdDrawsAdd), this);
     m_add->setObjectName(QStringLiteral("btnDrawsAdd"));
     m_delete = new QPushButton(QString::fromUtf8(texts::kCmdDrawsDel), this);
@@ -88,6 +86,10 @@ void DrawsPane::bindCommands(QAction* add, QAction* del, const QList<QAction*>& 
     bindButton(m_add, add);
     bindButton(m_delete, del);
     m_view->addActions(contextMenu);
+}
+
+void DrawsPane::bindDownload(QAction* download) {
+    bindButton(m_download, download);
 }
 
 int DrawsPane::currentRow() const {

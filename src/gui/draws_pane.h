@@ -32,6 +32,8 @@ public:
 
     // Ties the buttons to their commands and fills the list's context menu.
     void bindCommands(QAction* add, QAction* del, const QList<QAction*>& contextMenu);
+    // Ties the button "Загрузка" to the download command.
+    void bindDownload(QAction* download);
 
     // List row with the focus, or -1.
     int currentRow() const;

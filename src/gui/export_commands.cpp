@@ -3,8 +3,8 @@
 // combination list, the stake ledger and the ratings, each as its list shows
 // it (visible columns in their order, rows in their order), written to a
 // spreadsheet document in the temporary folder and opened with the desktop's
-// program for it. The document is the XML spreadsheet format under the ".xls"
-// name, so that desktops hand it to their spreadsheet program.
+// program for it: an ".xlsx" workbook, which desktops hand to their
+// spreadsheet program.
 #include <QAbstractItemModel>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -21,7 +21,6 @@
 #include "qt_text.h"
 #include "ratings_pane.h"
 #include "shell/error.h"
-#include "shell/file_io.h"
 #include "shell/spreadsheet.h"
 #include "stakes_pane.h"
 #include "stat_pane.h"
@@ -118,7 +117,7 @@ void TTemplateMain::exportToSpreadsheet(const QTableView& view, const char* titl
             QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh-mm-ss")));
         path = folder.filePath(QStringLiteral("Pentad/") +
                                toQString(spreadsheetFileName(title, stamp)));
-        writeFileAtomic(toStdString(path), spreadsheetXml(table));
+        writeWorkbook(table, toStdString(path));
     });
     if (ok) {
         openDocument(path);

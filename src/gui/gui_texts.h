@@ -4,6 +4,10 @@
 // are the ones only the windows show, kept together for a language module.
 #pragma once
 
+#include "game/game_texts.h"
+#include "shell/messages.h"
+#include "stakes/stake_texts.h"
+
 namespace pentad::texts {
 
 // Menus and tabs.
@@ -12,7 +16,6 @@ inline constexpr const char* kMenuDraws = "Архив тиражей";
 inline constexpr const char* kMenuView = "Вид";
 inline constexpr const char* kMenuStats = "Статистика";
 inline constexpr const char* kMenuCombs = "Комбинации";
-inline constexpr const char* kTabDraws = "Архив тиражей";
 inline constexpr const char* kTabCombs = "Комбинации";
 
 // Command captions.
@@ -39,9 +42,6 @@ inline constexpr const char* kHintStatFilterDialog =
     "Применить к списку комбинаций один фильтр с заданными условиями";
 
 // The draw list and its pane.
-inline constexpr const char* kColumnDrawNumber = "Тираж";
-inline constexpr const char* kColumnDrawSum = "S";
-inline constexpr const char* kColumnDrawDate = "Дата тиража";
 inline constexpr const char* kOffsetLabel = "Смещение назад:";
 
 // The statistics page.
@@ -197,8 +197,6 @@ inline constexpr const char* kMenuStakes = "Ставки";
 inline constexpr const char* kMenuRatings = "Рейтинг";
 inline constexpr const char* kMenuTables = "Регуляры";
 inline constexpr const char* kMenuEffMode = "Эффективность (столбцы E0..n)";
-inline constexpr const char* kTabStakes = "Ставки";
-inline constexpr const char* kTabRatings = "Рейтинг";
 inline constexpr const char* kTabTables = "Регуляры";
 inline constexpr const char* kCmdStakeAdd = "Сделать ставку";
 inline constexpr const char* kCmdStakeAddRandom = "Сделать случайную ставку";
@@ -253,8 +251,6 @@ inline constexpr const char* kCmdXlsExport = "Экспорт в Microsoft Excel"
 inline constexpr const char* kCmdStatXlsExport = "Экспорт статистики в Microsoft Excel";
 inline constexpr const char* kCmdStakesXlsExport = "Экспорт ставок в Microsoft Excel";
 inline constexpr const char* kCmdRatingsXlsExport = "Экспорт рейтинга в Microsoft Excel";
-inline constexpr const char* kStatusSpreadsheetExport = "Экспорт данных...";
-inline constexpr const char* kErrorSpreadsheetExport = "Ошибка экспорта данных!\r\r%s";
 
 // The shredding formulas dialog.
 inline constexpr const char* kCmdEditShredding = "Формулы шинковки";
@@ -267,10 +263,29 @@ inline constexpr const char* kShreddingVariables =
     "Используемые переменные:\r\nn1, n2, n3, ..., nX - числа текущего тиража\r\np1, p2, p3, ..., "
     "pX - числа предыдущего тиража";
 
-// The help menu.
+// The Help menu, the about box and the first-run dialog.
 inline constexpr const char* kMenuHelp = "Справка";
 inline constexpr const char* kCmdGetHelp = "Справка";
-inline constexpr const char* kHintGetHelp = "Открыть файл встроенной справочной системы";
+inline constexpr const char* kCmdAbout = "О программе";
+inline constexpr const char* kCmdOpenLotoSite = "Сайт лотереи";
+inline constexpr const char* kCmdUrlMainSite = "Официальный сайт проекта";
+inline constexpr const char* kCmdUrlAuthSite = "Страница автора";
+inline constexpr const char* kCmdUrlAuthText = "Статьи для начинающих";
+inline constexpr const char* kCmdUrlBlog = "Наш блог";
+inline constexpr const char* kCmdUrlYT = "Наш видеоблог";
+inline constexpr const char* kCmdUrlVK = "Страница в соцсети \"В контакте\"";
+inline constexpr const char* kCmdUrlOK = "Страница в соцсети \"Однокласники\"";
+inline constexpr const char* kCmdUrlTG = "Канал в Telegram";
+inline constexpr const char* kAboutVersion = "Версия %s";
+inline constexpr const char* kAboutDataFolder = "Папка данных:";
+inline constexpr const char* kAboutLicense =
+    "Свободная программа: распространяется на условиях GNU GPL версии 3 или более поздней.";
+inline constexpr const char* kFirstRunCaption = "Справочная информация";
+inline constexpr const char* kFirstRunText =
+    "Если Вы запускаете программу в первый раз, рекомендуем Вам ознакомится со справочной "
+    "инфомацией:";
+inline constexpr const char* kFirstRunHelp = "Открыть файл встроенной справочной системы";
+inline constexpr const char* kFirstRunNoMore = "Больше не показывать данный диалог";
 
 // Standard buttons (Qt's own translations may be missing on the system).
 inline constexpr const char* kButtonOk = "OK";

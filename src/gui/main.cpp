@@ -1,23 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start of the desktop program: the data folder (--dir DIR, else the usual
-// choice), the workspace and the main window, whose second start stage runs
-// from a short timer. With --smoke the program ends once that stage has run,
-// which is how the build checks that the window comes up. The words
-// "fullrecreate" and "fullrefresh" rebuild all, or build the missing,
-// prefetch files and end.
+// choice); with the word "restart" the wait for the copy being replaced;
+// the workspace and the main window, whose second start stage runs from a
+// short timer. With --smoke the program ends once that stage has run, which
+// is how the build checks that the window comes up. The words "loadonly",
+// "fullrecreate" and "fullrefresh" run their job at start and end.
 #include <optional>
 #include <string>
 #include <vector>
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QIcon>
 #include <QStringList>
+#include <QTimer>
 
 #include "form_main.h"
 #include "qt_user_interface.h"
+#include "app/restart.h"
 #include "shell/data_folder.h"
 #include "shell/interface_language.h"
 #include "shell/messages.h"
+#include "shell/processes.h"
 #include "shell/shell.h"
+#include "shell/startup_words.h"
 #include "app/workspace.h"
 
 namespace {
@@ -45,11 +51,21 @@ Options parseOptions(const QStringList& args) {
     return options;
 }
 
+// Waits one check interval of the restart while windows stay responsive.
+void pauseResponsive() {
+    QEventLoop loop;
+    QTimer::singleShot(pentad::kRestartIntervalMs, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pentad"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pentad.png")));
+    // Desktops match the windows to the installed entry "pentad.desktop".
+    QGuiApplication::setDesktopFileName(QStringLiteral("pentad"));
     const Options options = parseOptions(QApplication::arguments());
 
     pentad::QtUserInterface ui;
@@ -60,13 +76,27 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    // A restarted copy starts once the copy it replaces has let go of the
+    // data folder, and ends quietly when that copy keeps running.
+    if (pentad::StartupWords::of(options.words).restart &&
+        !pentad::waitForEarlierCopy(pentad::programFileName(), folder, pauseResponsive)) {
+        return 0;
+    }
     pentad::Workspace workspace(shell, folder);
+    if (options.smoke) {
+        // The smoke start checks that the window comes up: no question, no network.
+        workspace.form().DownloadDrawsOnStart = 2;
+    }
+    // The interface language is chosen here, before any window is built.
     workspace.setInterfaceLanguage(pentad::interfaceLanguage(
         workspace.form().Language,
         pentad::hasCommandWord(options.words, pentad::words::kNoLanguage),
         pentad::programFolder()));
     pentad::TFormMain window(workspace, ui);
     window.setCommandWords(options.words);
+    if (options.folder) {
+        window.setExplicitFolder(QString::fromStdString(*options.folder));
+    }
     if (options.smoke) {
         QObject::connect(
             &window, &pentad::TTemplateMain::initialised, &window, [&window] { window.close(); },

@@ -8,10 +8,12 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDesktopServices>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QUrl>
 #include <QWidget>
 
 #include "button_texts.h"
@@ -29,6 +31,29 @@ public:
     ~ArrowCursorScope() { QApplication::restoreOverrideCursor(); }
     ArrowCursorScope(const ArrowCursorScope&) = delete;
     ArrowCursorScope& operator=(const ArrowCursorScope&) = delete;
+};
+
+// The wait window stays on top of everything; while a box asks something in
+// the middle of a wait (the retry question of a download) it steps aside.
+class WaitAsideScope {
+public:
+    explicit WaitAsideScope(QWidget* wait) : m_wait(wait) {
+        if (m_wait && m_wait->isVisible()) {
+            m_wait->hide();
+            m_hidden = true;
+        }
+    }
+    ~WaitAsideScope() {
+        if (m_wait && m_hidden) {
+            m_wait->show();
+        }
+    }
+    WaitAsideScope(const WaitAsideScope&) = delete;
+    WaitAsideScope& operator=(const WaitAsideScope&) = delete;
+
+private:
+    QPointer<QWidget> m_wait;
+    bool m_hidden = false;
 };
 
 void processPendingEvents() {
@@ -95,7 +120,7 @@ void QtUserInterface::showWait(const std::string& text) {
         m_wait->setMargin(16);
         m_wait->setMinimumSize(320, 80);
     }
-    m_wait->setText(toQString(text));
+    m_wait->setText(displayText(text));
     m_wait->adjustSize();
     if (m_window) {
         QRect frame = m_window->frameGeometry();
@@ -153,6 +178,7 @@ void QtUserInterface::message(MessageKind kind, const std::string& text) {
         icon = QMessageBox::Information;
     }
     ArrowCursorScope arrow;
+    WaitAsideScope aside(m_wait);
     QMessageBox box(icon, QString::fromUtf8(messageCaption(kind)), displayText(text),
                     QMessageBox::Ok, m_window);
     applyButtonTexts(box);
@@ -162,6 +188,7 @@ void QtUserInterface::message(MessageKind kind, const std::string& text) {
 bool QtUserInterface::confirm(const std::string& caption, const std::string& text,
                               bool defaultYes) {
     ArrowCursorScope arrow;
+    WaitAsideScope aside(m_wait);
     QMessageBox box(QMessageBox::Question, toQString(caption), displayText(text),
                     QMessageBox::Yes | QMessageBox::No, m_window);
     box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
@@ -207,6 +234,14 @@ bool QtUserInterface::processEvents() {
     // the other commands are disabled while the program is busy.
     QApplication::processEvents();
     return m_stopRequested;
+}
+
+void QtUserInterface::openDocument(const std::string& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+}
+
+void QtUserInterface::openAddress(const std::string& address) {
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(address), QUrl::TolerantMode));
 }
 
 }  // namespace pentad

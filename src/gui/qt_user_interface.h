@@ -49,6 +49,8 @@ public:
     std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
                                        const std::string& value) override;
     bool processEvents() override;
+    void openDocument(const std::string& path) override;
+    void openAddress(const std::string& address) override;
 
 signals:
     // The program entered (true) or left (false) the busy state; commands

@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
@@ -82,7 +81,13 @@ TTemplateMain::TTemplateMain(Workspace& workspace, QtUserInterface& ui, QWidget*
     restoreLayout();
 
     m_commands->setAfterCommand([this] { applyChanges(); });
-    connect(&m_ui, &QtUserInterface::busyStateChanged, this, [this] { updateActions(); });
+    connect(&m_ui, &QtUserInterface::busyStateChanged, this, [this](bool busy) {
+        updateActions();
+        // A close asked for while busy happens once the operation is over.
+        if (!busy && m_closePending) {
+            QTimer::singleShot(0, this, &QWidget::close);
+        }
+    });
     connect(m_drawsPane, &DrawsPane::selectionChanged, this, &TTemplateMain::updateActions);
     connect(m_drawsPane, &DrawsPane::offsetEdited, this, &TTemplateMain::offsetEdited);
     connect(m_drawsPane, &DrawsPane::rowActivated, this, [this] {
@@ -108,6 +113,7 @@ TTemplateMain::TTemplateMain(Workspace& workspace, QtUserInterface& ui, QWidget*
     // "Вставить из буфера" is enabled while the clipboard holds text.
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &TTemplateMain::updateActions);
+    mirrorHintsToStatusLine();
     applyChanges();
 }
 
@@ -169,6 +175,7 @@ void TTemplateMain::createCommands() {
                      .key = QKeySequence(Qt::ALT | Qt::Key_F4),
                      .execute = [this] { close(); }});
     createDrawCommands();
+    createDownloadCommands();
     createCombCommands();
     createStatCommands();
     createStakeCommands();
@@ -199,13 +206,15 @@ void TTemplateMain::createMenus() {
     file->addSeparator();
     file->addAction(action(QStringLiteral("ExitProgram")));
 
-    const char* drawCommands[] = {"DrawsAdd",    "DrawsEdit",   "DrawsDel",       nullptr,
-                                  "DrawsImport", "DrawsExport", "DrawsXlsExport", nullptr,
-                                  "DrawsInfo",   nullptr,       "DrawsSorted"};
+    const char* drawCommands[] = {"DrawsDownload",  nullptr, "DrawsAdd",    "DrawsEdit",
+                                  "DrawsDel",       nullptr, "DrawsImport", "DrawsExport",
+                                  "DrawsXlsExport", nullptr, "DrawsInfo",   nullptr,
+                                  "DrawsSorted"};
     QMenu* draws = menuBar()->addMenu(fromUtf8(texts::kMenuDraws));
     const QList<QAction*> contextMenu = fillMenu(*draws, drawCommands);
     m_drawsPane->bindCommands(action(QStringLiteral("DrawsAdd")),
                               action(QStringLiteral("DrawsDel")), contextMenu);
+    createDownloadMenus(file, draws);
 
     createCombMenu();
     createStatMenu();
@@ -299,48 +308,6 @@ void TTemplateMain::startInitialisation() {
     QTimer::singleShot(kStartTimerMs, this, &TTemplateMain::initialise);
 }
 
-void TTemplateMain::initialise() {
-    if (m_initialised) {
-        return;
-    }
-    m_initialised = true;
-    bool ledgerOpen = true;
-    {
-        BusyScope busy(shell());
-        shell().setStatus(texts::kStatusInit);
-        shell().guard(texts::kErrorInit, [&] {
-            setWindowTitle(designedCaption() + fromUtf8(texts::kVersionWord) +
-                           QStringLiteral(PENTAD_VERSION_TEXT));
-            m_workspace.setOffset(0);
-            ledgerOpen = m_workspace.openLedger();
-            if (!ledgerOpen) {
-                return;
-            }
-            m_workspace.loadArchive();
-            m_workspace.scenario().LoadCurrent();
-            m_workspace.generateDefaultCombs();
-            loadStakeFiles();
-        });
-        shell().setStatus(std::string());
-    }
-    if (!ledgerOpen) {
-        // Another copy works in this folder: this one ends without touching
-        // the files that copy keeps.
-        m_layoutSaved = true;
-        QTimer::singleShot(0, this, &QWidget::close);
-        return;
-    }
-    applyChanges();
-    bool endNow = false;
-    shell().guard(texts::kErrorInit,
-                  [&] { endNow = m_workspace.startupPrefetchs(m_commandWords); });
-    if (endNow) {
-        QTimer::singleShot(0, this, &QWidget::close);
-    }
-    applyChanges();
-    emit initialised();
-}
-
 QAction* TTemplateMain::action(const QString& name) const {
     return m_commands->action(name);
 }
@@ -398,16 +365,6 @@ QString TTemplateMain::chooseSaveFile(const QString& title, const QString& filte
                                       const QString& suffix) {
     return runFileDialog(this, toQString(m_workspace.folder()), QFileDialog::AcceptSave, title,
                          filter, suffix);
-}
-
-void TTemplateMain::closeEvent(QCloseEvent* event) {
-    // An operation still running owns the state the window would save.
-    if (!shell().isIdle()) {
-        event->ignore();
-        return;
-    }
-    saveLayout();
-    event->accept();
 }
 
 }  // namespace pentad

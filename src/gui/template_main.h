@@ -14,6 +14,7 @@
 #include <vector>
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include "app/workspace.h"
 
@@ -54,14 +55,21 @@ public:
     // Words of the command line the start looks for ("fullrecreate", ...).
     void setCommandWords(std::vector<std::string> words) { m_commandWords = std::move(words); }
 
+    // The folder given with --dir, handed on to the copy a restart starts.
+    void setExplicitFolder(QString folder) { m_explicitFolder = std::move(folder); }
+
     // Second start stage, 100 ms after the window was built.
     void startInitialisation();
-    // The second stage itself: status "Инициализация...", caption with the
-    // version, offset 0, the draw archive loaded and shown, the combination
-    // set generated with the default parameters, then the prefetch files
-    // built as the command words and the options ask (the program ends
-    // after that when a word asks it to). Runs once.
+    // The second stage itself (startup.cpp): the stores opened and loaded,
+    // then the jobs of the command words and the options, then the first-run
+    // dialog. A batch word ends the program once its job is done. Runs once.
     void initialise();
+
+    // Starts the program again with the word "restart" and ends this copy;
+    // the new copy waits until this one has let go of the data folder.
+    void restart();
+    // True once the program was asked to end (it ends when idle).
+    bool ending() const { return m_ending; }
 
     // Re-evaluates every command's enabling and check mark.
     void updateActions();
@@ -101,10 +109,34 @@ protected:
 
     // Hands a written document to the desktop's default program.
     virtual void openDocument(const QString& path);
+    // Starts `program` with `arguments` in `folder`, not waiting for it.
+    virtual bool launchProgram(const QString& program, const QStringList& arguments,
+                               const QString& folder);
+    // Shows the first-run dialog; true when the user asked not to see it
+    // again.
+    virtual bool runFirstRunDialog();
 
+    // The close request: during a scenario run the run is asked to stop
+    // first and the window closes once it has ended; while any other
+    // operation runs it closes once that ends. Closing saves the layout and
+    // closes the stake ledger.
     void closeEvent(QCloseEvent* event) override;
+    // Hints of the control under the mouse go to the status line when idle.
+    bool event(QEvent* event) override;
 
 private:
+    // Start-up (startup.cpp): the stores opened and loaded; false when the
+    // program must end because another copy holds the data folder.
+    bool openStores();
+    // Ends the program once the current command has returned.
+    void endProgram();
+    // The Help menu: about box, lottery site and the project's web pages.
+    void createHelpCommands();
+    void createHelpMenu();
+    void showAbout();
+    // Lets the tool tips of the window's controls show in the status line.
+    void mirrorHintsToStatusLine();
+
     void createCommands();
     void createExportCommands();
     // Writes the list as shown to a spreadsheet document titled `title` and
@@ -127,6 +159,14 @@ private:
     void applyChanges();
     void updateStatusPanels();
     void offsetEdited(int value);
+
+    // The draw download, its start-up modes and the proxy dialog
+    // (download_commands.cpp). The two start-up steps: "loadonly" (true when
+    // the program ends then) and the download by DownloadDrawsOnStart.
+    void createDownloadCommands();
+    void createDownloadMenus(QMenu* file, QMenu* draws);
+    void drawsDownload();
+    void editProxy();
 
     // Draw archive commands.
     void drawsAdd();
@@ -235,6 +275,10 @@ private:
     bool m_initialised = false;
     std::vector<std::string> m_commandWords;
     bool m_layoutSaved = false;
+    QString m_explicitFolder;
+    bool m_ending = false;
+    // A close request waits for the running operation to end.
+    bool m_closePending = false;
 };
 
 }  // namespace pentad

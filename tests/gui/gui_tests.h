@@ -5,7 +5,9 @@
 namespace pentad::test {
 
 int runCombinationsTabTests(int argc, char** argv);
+int runCommandWalkTests(int argc, char** argv);
 int runDrawDialogTests(int argc, char** argv);
+int runDownloadTests(int argc, char** argv);
 int runFavouritesDialogTests(int argc, char** argv);
 int runFilterDialogTests(int argc, char** argv);
 int runHelpTests(int argc, char** argv);
@@ -14,6 +16,7 @@ int runQtUserInterfaceTests(int argc, char** argv);
 int runScenarioTabTests(int argc, char** argv);
 int runStakeDialogsTests(int argc, char** argv);
 int runStakesTabTests(int argc, char** argv);
+int runStartupTests(int argc, char** argv);
 int runStatPageTests(int argc, char** argv);
 int runSystemsTabTests(int argc, char** argv);
 

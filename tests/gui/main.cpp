@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
     failed |= pentad::test::runQtUserInterfaceTests(argc, argv);
     failed |= pentad::test::runDrawDialogTests(argc, argv);
     failed |= pentad::test::runMainWindowTests(argc, argv);
+    failed |= pentad::test::runDownloadTests(argc, argv);
     failed |= pentad::test::runStatPageTests(argc, argv);
     failed |= pentad::test::runCombinationsTabTests(argc, argv);
     failed |= pentad::test::runFilterDialogTests(argc, argv);
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
     failed |= pentad::test::runStakeDialogsTests(argc, argv);
     failed |= pentad::test::runStakesTabTests(argc, argv);
     failed |= pentad::test::runSystemsTabTests(argc, argv);
+    failed |= pentad::test::runCommandWalkTests(argc, argv);
+    failed |= pentad::test::runStartupTests(argc, argv);
     failed |= pentad::test::runHelpTests(argc, argv);
     return failed != 0 ? 1 : 0;
 }

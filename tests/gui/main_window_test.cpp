@@ -274,7 +274,8 @@ void MainWindowTest::commandsFollowBusyStateAndSelection() {
     Program& p = *m_program;
     p.list().setCurrentIndex(p.model().index(0, 0));
     for (const char* name : {"DrawsAdd", "DrawsEdit", "DrawsDel", "DrawsImport", "DrawsExport",
-                             "DrawsInfo", "ViewColorDraws", "ExitProgram"}) {
+                             "DrawsInfo", "ViewColorDraws", "ExitProgram", "DrawsDownload",
+                             "AutoDownload0", "EditProxy"}) {
         QVERIFY2(p.command(name).isEnabled(), name);
     }
     QVERIFY(!p.command("DrawsSorted").isEnabled());
@@ -283,7 +284,8 @@ void MainWindowTest::commandsFollowBusyStateAndSelection() {
     p.shell.beginBusy();
     p.shell.beginBusy();
     for (const char* name : {"DrawsAdd", "DrawsEdit", "DrawsDel", "DrawsImport", "DrawsExport",
-                             "DrawsInfo", "ViewColorDraws", "ExitProgram"}) {
+                             "DrawsInfo", "ViewColorDraws", "ExitProgram", "DrawsDownload",
+                             "AutoDownload0", "EditProxy"}) {
         QVERIFY2(!p.command(name).isEnabled(), name);
     }
     QVERIFY(!p.window.drawsPane()->offsetField()->isEnabled());
@@ -294,8 +296,8 @@ void MainWindowTest::commandsFollowBusyStateAndSelection() {
     QVERIFY(p.command("DrawsAdd").isEnabled());
     QVERIFY(p.window.drawsPane()->offsetField()->isEnabled());
 
-    // The download is not part of this build: its button never enables.
-    QVERIFY(!p.window.findChild<QPushButton*>(QStringLiteral("btnDrawsDownload"))->isEnabled());
+    // The download button follows its command.
+    QVERIFY(p.window.findChild<QPushButton*>(QStringLiteral("btnDrawsDownload"))->isEnabled());
 }
 
 void MainWindowTest::doubleClickShowsDrawInformation() {

@@ -56,6 +56,7 @@ private slots:
     void confirmationsHonourTheDefaultAndEscapeSaysNo();
     void progressWindowHasNoCancelAndStopsAtItsMaximum();
     void statusTextAndBusyCursor();
+    void waitWindowStepsAsideForAQuestion();
 };
 
 void QtUserInterfaceTest::messageBoxesCarryTheirCaptionAndLineBreaks_data() {
@@ -153,6 +154,32 @@ void QtUserInterfaceTest::statusTextAndBusyCursor() {
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     }
     QCOMPARE(QApplication::overrideCursor(), nullptr);
+}
+
+void QtUserInterfaceTest::waitWindowStepsAsideForAQuestion() {
+    QtUserInterface ui;
+    ui.showWait("Загрузка архива тиражей...\r\rПопытка 2, proxy h : 80");
+    auto visibleWait = [] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* label = qobject_cast<QLabel*>(w);
+            if (label != nullptr && label->isVisible()) {
+                return label->text();
+            }
+        }
+        return QString();
+    };
+    QCOMPARE(visibleWait(),
+             QStringLiteral("Загрузка архива тиражей...\n\nПопытка 2, proxy h : 80"));
+    QString duringQuestion = QStringLiteral("(not asked)");
+    onNextModal<QMessageBox>([&](QMessageBox* box) {
+        duringQuestion = visibleWait();
+        box->button(QMessageBox::Yes)->click();
+    });
+    QVERIFY(ui.confirm("Ошибка", "Повторить попытку?", true));
+    QCOMPARE(duringQuestion, QString());
+    QVERIFY(!visibleWait().isEmpty());
+    ui.closeWait();
+    QCOMPARE(visibleWait(), QString());
 }
 
 int runQtUserInterfaceTests(int argc, char** argv) {

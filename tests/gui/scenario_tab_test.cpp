@@ -36,14 +36,7 @@
 namespace pentad::test {
 namespace {
 
-const std::vector<RawDraw> kDraws = {
-    {101, {1, 2, 3, 4, 5}, "01/01/2024 M"}, {102, {6, 7, 8, 9, 0}, "01/01/2024 E"},
-    {103, {0, 0, 1, 1, 2}, "01/02/2024 M"}, {104, {3, 3, 4, 4, 5}, "01/02/2024 E"},
-    {105, {9, 8, 7, 6, 5}, "01/03/2024 M"}, {106, {2, 4, 6, 8, 0}, "01/03/2024 E"},
-};
-
-// One line without filters that stakes the first combination of the full set.
-constexpr const char* kFirstLine = "FULL:0#FIRST| | | | | | | |x";
+const std::vector<RawDraw>& kDraws = kSixDraws;
 constexpr const char* kNumsItem = "TSD1#NUMS:10#LMV:2#ST:3";
 
 template <typename T>

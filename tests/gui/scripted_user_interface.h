@@ -67,6 +67,11 @@ public:
         return text;
     }
 
+    std::vector<std::string> openedDocuments;
+    std::vector<std::string> openedAddresses;
+    void openDocument(const std::string& path) override { openedDocuments.push_back(path); }
+    void openAddress(const std::string& address) override { openedAddresses.push_back(address); }
+
 private:
     std::deque<bool> m_answers;
     std::deque<std::string> m_texts;

@@ -30,9 +30,16 @@ public:
     QString lastFilter;
     QString lastSuffix;
     QStringList openedDocuments;
+    // Programs the window started: the program, then its arguments.
+    QList<QStringList> launched;
 
 protected:
     void openDocument(const QString& path) override { openedDocuments.append(path); }
+    bool launchProgram(const QString& program, const QStringList& arguments,
+                       const QString&) override {
+        launched.append(QStringList{program} + arguments);
+        return true;
+    }
 
     QString chooseOpenFile(const QString&, const QString& filter, const QString& suffix) override {
         lastFilter = filter;
@@ -47,8 +54,12 @@ protected:
 };
 
 struct TestProgram {
-    explicit TestProgram(const QString& folder)
+    // Starts on `folder` with the command line `words`.
+    explicit TestProgram(const QString& folder, std::vector<std::string> words = {})
         : shell(ui), workspace(shell, folder.toStdString()), window(workspace, ui) {
+        window.setCommandWords(std::move(words));
+        // Window tests start without the start-up download and its question.
+        workspace.form().DownloadDrawsOnStart = 2;
         window.show();
         window.initialise();
     }

@@ -27,6 +27,7 @@ public:
     std::vector<Message> messages;
     std::vector<Question> questions;
     std::vector<std::string> statusTexts;
+    std::vector<std::string> waitTexts;  // every text the wait window showed
     std::deque<bool> answers;
     bool busy = false;
     int progressMaximum = 0;
@@ -45,7 +46,7 @@ public:
 
     void setStatusText(const std::string& text) override { statusTexts.push_back(text); }
     void busyChanged(bool b) override { busy = b; }
-    void showWait(const std::string&) override {}
+    void showWait(const std::string& text) override { waitTexts.push_back(text); }
     void closeWait() override {}
     void progressShow(const std::string&, int maximum) override {
         ++progressShows;

@@ -34,7 +34,8 @@ Workspace::Workspace(Shell& shell, std::string folder)
       m_stakes(m_shell, m_folder, m_archive, m_stats, m_combs),
       m_scenario(m_shell, filePath(texts::kScenarioFileName)),
       m_scriptLog(m_shell, m_folder),
-      m_runner(*this) {
+      m_runner(*this),
+      m_online(*this) {
     m_form.load(m_frm);
     {
         BusyScope busy(m_shell);
@@ -44,6 +45,7 @@ Workspace::Workspace(Shell& shell, std::string folder)
             m_stats.LoadShredding(m_ini);
         });
     }
+    m_online.loadProxy();
     m_stats.HelpFile = locateHelpFile(programFolder(), m_stats.Language);
     m_stats.Fill();
     m_stats.LoadFavourites(m_shell, favouritesPath(), true);
@@ -131,6 +133,13 @@ bool Workspace::openLedger() {
         m_shell.error(texts::kExclusiveAccess);
     }
     return r == StakeLedger::OpenResult::Ok;
+}
+
+void Workspace::shutdown() {
+    if (m_stakes.ledger().isOpen()) {
+        OperationScope op(m_shell, texts::kStatusSavingLedger);
+        m_stakes.ledger().Close();
+    }
 }
 
 std::bitset<13> Workspace::changedGroups(const TConfigData& before, const TConfigData& after) {
@@ -235,6 +244,20 @@ bool Workspace::saveArchive() {
     m_changes |= kChangeDraws | kChangeOffset;
     return m_shell.guard(texts::kErrorWriteDraws,
                          [&] { m_archive.save(filePath(kArchiveFileName)); });
+}
+
+void Workspace::writeArchive() {
+    StatusTextScope status(m_shell, texts::kStatusSavingDraws);
+    m_archive.save(filePath(kArchiveFileName));
+}
+
+void Workspace::appendDraws(const TDrawsArray& draws) {
+    for (const TDrawRec& d : draws) {
+        m_archive.append(d);
+    }
+    m_archive.setOffset(m_archive.offset());
+    m_changes |= kChangeDraws | kChangeOffset;
+    refreshViews();
 }
 
 TDrawRec Workspace::newDrawTemplate() const {

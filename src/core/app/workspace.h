@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/online_services.h"
 #include "filters/combination_set.h"
 #include "filters/filter_engine.h"
 #include "game/draw_archive.h"
@@ -64,6 +65,9 @@ public:
     const MainFormSettings& form() const { return m_form; }
     const TConfigData& config() const { return m_stats.config; }
 
+    // ---- network: proxy, the main window's client, the draw download ----
+    OnlineServices& online() { return m_online; }
+
     // ---- statistics ----
     TStatList& stats() { return m_stats; }
     const TStatList& stats() const { return m_stats; }
@@ -98,6 +102,13 @@ public:
     // Opens the ledger exclusively. False when another copy of the program
     // holds it (the exclusive-access message is shown) or it failed.
     bool openLedger();
+
+    // The end of a run, once the window layout is saved: saves and closes the
+    // stake ledger (status "Сохранение файла ставок..."), which lets another
+    // copy of the program into the folder. Settings are not written: every
+    // change was written when it was made. The stores stay readable for the
+    // lists until the window is gone.
+    void shutdown();
 
     // ---- scenarios ----
     Scenario& scenario() { return m_scenario; }
@@ -139,6 +150,11 @@ public:
     // Writes "Pentad.ldr"; error box "Ошибка записи в файл тиражей!". Returns
     // false on failure.
     bool saveArchive();
+    // Writes "Pentad.ldr" with the status "Сохранение файла тиражей...".
+    // Throws pentad::Error.
+    void writeArchive();
+    // Appends draws (downloaded, already numbered) to the archive in memory.
+    void appendDraws(const TDrawsArray& draws);
 
     // The record the add command proposes: all zero, number = next draw
     // number at row 0 (1 for an empty archive).
@@ -191,6 +207,7 @@ private:
     Scenario m_scenario;
     ScriptLog m_scriptLog;
     ScenarioRunner m_runner;
+    OnlineServices m_online;
     unsigned m_changes = kChangeNone;
 };
 

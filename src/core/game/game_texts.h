@@ -22,6 +22,13 @@ inline constexpr const char* kRecordNotFound = "Запись со индексо
 inline constexpr const char* kTruncatedRecord =
     "Неполная запись в конце файла: %d байт из 24 (файл поврежден)";
 
+// The draw list: page caption and column captions (the digit columns are
+// numbered 1 to 5).
+inline constexpr const char* kTabDraws = "Архив тиражей";
+inline constexpr const char* kColumnDrawNumber = "Тираж";
+inline constexpr const char* kColumnDrawSum = "S";
+inline constexpr const char* kColumnDrawDate = "Дата тиража";
+
 inline constexpr const char* kPanelDraws = "Архив тиражей: %d";
 inline constexpr const char* kPanelNextDraw = "Следующий тираж: %d";
 inline constexpr const char* kPanelHiddenDraw = "%s";

@@ -39,9 +39,27 @@ std::string chooseDataFolder(const std::optional<std::string>& explicitDir,
     return joinPath(joinPath(home != nullptr ? home : ".", ".local/share"), kBaseName);
 }
 
+std::string installedShareFolder(const std::string& programDir) {
+    if (programDir.empty()) {
+        return std::string();
+    }
+    std::filesystem::path bin(programDir);
+    if (bin.filename().empty()) {
+        bin = bin.parent_path();
+    }
+    if (bin.filename() != "bin") {
+        return std::string();
+    }
+    const std::string share = (bin.parent_path() / "share" / "pentad").string();
+    return folderExists(share) ? share : std::string();
+}
+
 std::string resolveDataFolder(const std::optional<std::string>& explicitDir) {
     std::string program = programFolder();
-    bool writable = !program.empty() && ::access(program.c_str(), W_OK) == 0;
+    // An installed copy keeps its data with the user, even where it could
+    // write beside the program.
+    bool writable = !program.empty() && ::access(program.c_str(), W_OK) == 0 &&
+                    installedShareFolder(program).empty();
     std::string folder = chooseDataFolder(explicitDir, std::getenv("PENTAD_DIR"), program,
                                           writable, std::getenv("XDG_DATA_HOME"),
                                           std::getenv("HOME"));

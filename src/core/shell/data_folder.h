@@ -16,10 +16,16 @@ inline constexpr const char* kBaseName = "Pentad";
 // Folder of the running executable ("" when it cannot be found).
 std::string programFolder();
 
+// The shared files of an installed copy: "<prefix>/share/pentad" for a
+// program in "<prefix>/bin", when that folder exists; "" for a copy run from
+// its build or unpacked folder.
+std::string installedShareFolder(const std::string& programDir);
+
 // The data folder: `explicitDir` when given, else the environment variable
-// PENTAD_DIR, else the program's folder when it is writable, else the user's
-// data folder ($XDG_DATA_HOME/Pentad or ~/.local/share/Pentad). The folder is
-// created when missing. Throws pentad::Error when it cannot be created.
+// PENTAD_DIR, else the program's folder when it is writable and the program
+// is not an installed copy, else the user's data folder ($XDG_DATA_HOME/Pentad
+// or ~/.local/share/Pentad). The folder is created when missing. Throws
+// pentad::Error when it cannot be created.
 std::string resolveDataFolder(const std::optional<std::string>& explicitDir);
 
 // Same decision with every input given, for tests.

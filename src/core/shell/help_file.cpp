@@ -6,16 +6,14 @@
 #include <cctype>
 #include <filesystem>
 #include <string_view>
+#include <vector>
 
 #include "shell/chm_file.h"
 #include "shell/cp1251.h"
+#include "shell/data_folder.h"
 #include "shell/error.h"
 #include "shell/file_io.h"
 #include "shell/help_texts.h"
-
-#ifndef PENTAD_SHARE_FROM_BIN
-#define PENTAD_SHARE_FROM_BIN "../share/pentad"
-#endif
 
 namespace pentad {
 
@@ -25,12 +23,15 @@ std::string locateHelpFile(const std::string& programDir, const std::string& lan
     }
     std::string name = "Kestrel_" + language + ".chm";
     std::filesystem::path dir(programDir);
-    const std::filesystem::path candidates[] = {
+    std::vector<std::filesystem::path> candidates = {
         dir / name,
         dir / "help" / name,
         dir.parent_path() / "help" / name,
-        dir / PENTAD_SHARE_FROM_BIN / name,
     };
+    const std::string share = installedShareFolder(programDir);
+    if (!share.empty()) {
+        candidates.push_back(std::filesystem::path(share) / "help" / name);
+    }
     for (const auto& c : candidates) {
         if (fileExists(c.string())) {
             return std::filesystem::absolute(c).lexically_normal().string();

@@ -10,9 +10,8 @@
 namespace pentad {
 
 // The first existing of: <program folder>/Kestrel_<lang>.chm, its "help"
-// subfolder, the "help" folder beside the program folder, and the shared
-// data folder of an installed copy (<prefix>/share/pentad beside
-// <prefix>/bin). Empty when none.
+// subfolder, the "help" folder beside the program folder, and for an
+// installed copy the "help" folder of its shared files. Empty when none.
 std::string locateHelpFile(const std::string& programDir, const std::string& language);
 
 // A topic address "ms-its:<help file>::<page>" taken apart; the page keeps

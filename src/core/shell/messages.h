@@ -45,6 +45,9 @@ inline constexpr const char* kStatusLoadingConfig = "Загрузка файла
 inline constexpr const char* kStatusSavingConfig = "Сохранение файла конфигурации...";
 inline constexpr const char* kStatusInit = "Инициализация...";
 
+inline constexpr const char* kStatusSpreadsheetExport = "Экспорт данных...";
+inline constexpr const char* kErrorSpreadsheetExport = "Ошибка экспорта данных!\r\r%s";
+
 inline constexpr const char* kMainCaption = "Анализ статистики лотереи \"Florida PICK 5\"";
 inline constexpr const char* kVersionWord = " версия ";
 

@@ -34,6 +34,9 @@ inline constexpr const char* kStatusCreatingStakes = "Создание став�
 inline constexpr const char* kStatusDeletingStakes = "Удаление ставок...";
 inline constexpr const char* kPanelStakes = "Ставок: %d";
 
+inline constexpr const char* kTabStakes = "Ставки";
+inline constexpr const char* kTabRatings = "Рейтинг";
+
 inline constexpr const char* kStakeKindCaptions[5] = {"", "Вручную", "Регуляр", "Сценарий",
                                                       "Система"};
 inline constexpr const char* kLedgerColumns[9] = {

@@ -19,11 +19,11 @@ TEST(HelpFile, IsLookedForInTheProgramFolderThenItsHelpFoldersThenTheSharedFolde
     const std::string bin = dir.file("prefix/bin");
     std::filesystem::create_directories(bin + "/help");
     std::filesystem::create_directories(dir.file("prefix/help"));
-    std::filesystem::create_directories(dir.file("prefix/share/pentad"));
+    std::filesystem::create_directories(dir.file("prefix/share/pentad/help"));
     EXPECT_EQ(locateHelpFile(bin, "RUS"), "");
 
-    dir.write("prefix/share/pentad/Kestrel_RUS.chm", "x");
-    EXPECT_EQ(locateHelpFile(bin, "RUS"), dir.file("prefix/share/pentad/Kestrel_RUS.chm"));
+    dir.write("prefix/share/pentad/help/Kestrel_RUS.chm", "x");
+    EXPECT_EQ(locateHelpFile(bin, "RUS"), dir.file("prefix/share/pentad/help/Kestrel_RUS.chm"));
     dir.write("prefix/help/Kestrel_RUS.chm", "x");
     EXPECT_EQ(locateHelpFile(bin, "RUS"), dir.file("prefix/help/Kestrel_RUS.chm"));
     dir.write("prefix/bin/help/Kestrel_RUS.chm", "x");

@@ -130,7 +130,8 @@ private:
     bool openStores();
     // Ends the program once the current command has returned.
     void endProgram();
-    // The Help menu: about box, lottery site and the project's web pages.
+    // The Help menu: the help file, about box, lottery site and the project's
+    // web pages.
     void createHelpCommands();
     void createHelpMenu();
     void showAbout();
@@ -249,10 +250,6 @@ private:
     void tablesStakeTest();
     void editConfig();
     void editShredding();
-
-    // The help file (help_commands.cpp).
-    void createHelpCommands();
-    void createHelpMenu();
 
     Workspace& m_workspace;
     QtUserInterface& m_ui;

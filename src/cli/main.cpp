@@ -59,6 +59,7 @@ int main(int argc, char** argv) {
     addStakesCommands(app, ctx);
     addScenarioCommands(app, ctx);
     addOnlineCommands(app, ctx);
+    addHelpCommand(app, ctx);
 
     try {
         app.parse(argc, argv);

@@ -30,6 +30,7 @@
 #include "dialogs/favourites_dialog.h"
 #include "dialogs/filter_dialog.h"
 #include "dialogs/shredding_dialog.h"
+#include "help_browser.h"
 #include "gui_tests.h"
 #include "modal_script.h"
 #include "models/combs_model.h"

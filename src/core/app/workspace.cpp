@@ -15,6 +15,7 @@
 #include "shell/error.h"
 #include "shell/file_io.h"
 #include "shell/help_file.h"
+#include "shell/interface_language.h"
 #include "shell/messages.h"
 #include "stakes/stake_texts.h"
 
@@ -79,6 +80,16 @@ int Workspace::ratingsToScript(const std::vector<int>& rows) {
 
 std::string Workspace::favouritesPath() const {
     return filePath(std::string(kBaseName) + ".flt");
+}
+
+void Workspace::setInterfaceLanguage(int lcid) {
+    const std::string abbreviation = languageAbbreviation(lcid);
+    m_stats.HelpFile = locateHelpFile(programFolder(), abbreviation);
+    if (abbreviation != m_stats.Language) {
+        m_stats.Language = abbreviation;
+        m_stats.LoadFavourites(m_shell, favouritesPath(), false);
+        m_statPage.FillChoosers(true);
+    }
 }
 
 void Workspace::rebuildMethodList(bool keepSelection) {

@@ -55,6 +55,7 @@ void addCombsCommand(CLI::App& app, CliContext& ctx);
 void addStatsCommands(CLI::App& app, CliContext& ctx);
 void addFilterCommands(CLI::App& app, CliContext& ctx);
 void addStakesCommands(CLI::App& app, CliContext& ctx);
+void addHelpCommand(CLI::App& app, CliContext& ctx);
 void addOnlineCommands(CLI::App& app, CliContext& ctx);
 // Needs the ratings command of addStakesCommands.
 void addScenarioCommands(CLI::App& app, CliContext& ctx);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "cli_checks.h"
 #include "cli_context.h"
 #include "filters/combination_generator.h"
 #include "filters/combination_set.h"
@@ -13,6 +14,7 @@
 #include "game/game_texts.h"
 #include "game/routines.h"
 #include "shell/error.h"
+#include "shell/text_utils.h"
 
 namespace pentad::cli {
 namespace {
@@ -29,6 +31,31 @@ struct ExcludeOptions {
     std::string in;
     std::string out;
 };
+
+// Parameters typed for a generation mode: none for the full set, digits
+// 0..9 for "my numbers".
+void requireGenerateParams(int mode, const std::string& text) {
+    if (mode == kGenerateFull) {
+        throw UsageError("--params: the full set (mode 0) takes no parameters");
+    }
+    if (mode == kGenerateFromFile) {
+        return;
+    }
+    bool any = false;
+    for (const std::string& word : splitAny(text, ",;")) {
+        int digit = 0;
+        if (trim(word).empty()) {
+            continue;
+        }
+        if (!parseInt32(trim(word), digit) || digit < 0 || digit > 9) {
+            throw UsageError("--params: \"" + trim(word) + "\" is not a digit 0..9");
+        }
+        any = true;
+    }
+    if (!any) {
+        throw UsageError("--params: give the digits, such as \"1;5;7\"");
+    }
+}
 
 // Reads a .lcv file into the set as the open command does; false when it
 // could not be read (the error was shown).
@@ -56,12 +83,13 @@ void addCombsCommand(CLI::App& app, CliContext& ctx) {
             Workspace& ws = ctx.workspace();
             GenerateParams params = loadGenerateParams(ws.ini());
             if (genOptions->mode) {
-                if (*genOptions->mode < 0 || *genOptions->mode > 255) {
+                if (*genOptions->mode < 0 || *genOptions->mode >= kGenerateModeCount) {
                     throw UsageError("--mode: 0..4");
                 }
                 params.Mode = static_cast<uint8_t>(*genOptions->mode);
             }
             if (genOptions->params) {
+                requireGenerateParams(params.Mode, *genOptions->params);
                 params.Parameters = *genOptions->params;
             }
             CombinationSet set(ctx.shell, ws.archive());
@@ -95,6 +123,7 @@ void addCombsCommand(CLI::App& app, CliContext& ctx) {
             if (!ctx.loadArchive()) {
                 return 1;
             }
+            requireOffset(ctx.workspace().archive(), excOptions->offset.value_or(0));
             CombinationSet set(ctx.shell, ctx.workspace().archive());
             if (!openList(set, excOptions->in)) {
                 return 1;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // pentad-cli draws: list, status, add, edit, delete, import and export of the
 // draw archive.
+#include "cli_checks.h"
 #include "cli_context.h"
 #include "list_output.h"
 #include "game/date_time.h"
@@ -25,11 +26,7 @@ struct DrawFields {
 // date text written back in its normal form.
 TDrawRec applyFields(TDrawRec rec, const DrawFields& f) {
     if (f.digits) {
-        auto digits = parseDrawDigits(*f.digits);
-        if (!digits) {
-            throw Error(texts::kBadDrawDigits);
-        }
-        rec.Digits = *digits;
+        rec.Digits = requireDigits(*f.digits);
     }
     if (f.number) {
         if (*f.number < 1) {
@@ -71,7 +68,7 @@ void addDrawsCommand(CLI::App& app, CliContext& ctx) {
 
     auto* list = draws->add_subcommand("list", "List the draws, newest first");
     auto limit = std::make_shared<int>(-1);
-    list->add_option("--limit", *limit, "Show at most N draws");
+    list->add_option("--limit", *limit, "Show at most N draws")->check(CLI::NonNegativeNumber);
     auto xlsx = addXlsxOption(list);
     list->callback([&ctx, limit, xlsx] {
         ctx.action = [&ctx, limit, xlsx] {
@@ -109,6 +106,7 @@ void addDrawsCommand(CLI::App& app, CliContext& ctx) {
     status->callback([&ctx, offset] {
         ctx.action = [&ctx, offset] {
             ctx.loadArchive();
+            requireOffset(ctx.workspace().archive(), *offset);
             ctx.workspace().setOffset(*offset);
             for (const std::string& text : ctx.workspace().archive().statusTexts()) {
                 CliContext::print(text + "\n");
@@ -144,6 +142,9 @@ void addDrawsCommand(CLI::App& app, CliContext& ctx) {
     addFieldOptions(edit, *editFields, true);
     edit->callback([&ctx, editNumber, editFields] {
         ctx.action = [&ctx, editNumber, editFields] {
+            if (!editFields->digits && !editFields->number && !editFields->date) {
+                throw UsageError("give --digits, --new-number or --date");
+            }
             if (!ctx.loadArchive()) {
                 return 1;
             }

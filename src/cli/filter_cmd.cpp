@@ -3,6 +3,7 @@
 // variants of filter items applied to a start set, and the favourite methods.
 #include <cstdio>
 
+#include "cli_checks.h"
 #include "cli_context.h"
 #include "filters/combination_generator.h"
 #include "filters/filter_engine.h"
@@ -14,18 +15,23 @@
 namespace pentad::cli {
 namespace {
 
+// Filter items a scenario line holds, and so one filter run.
+constexpr size_t kLineFilters = 7;
+
 struct FilterOptions {
     std::string method;
     std::string values;
     bool keep = false;
     bool remove = false;
-    int length = 1000;
+    std::optional<int> length;
     int offset = 0;
     std::string in;
     std::string out;
     std::vector<std::string> items;
     bool log = false;
 };
+
+constexpr int kDefaultLength = 1000;
 
 // Engine log lines go to stderr while --log is given.
 class ConsoleHooks : public FilterRunHooks {
@@ -59,6 +65,7 @@ int runValueFilter(CliContext& ctx, const FilterOptions& o) {
         throw Error(format(texts::kUnknownMethod, o.method));
     }
     ctx.loadArchive();
+    requireOffset(ws.archive(), o.offset);
     ws.setOffset(o.offset);
     StatPage& page = ws.statPage();
     if (!page.selectEntry(entry)) {
@@ -67,35 +74,16 @@ int runValueFilter(CliContext& ctx, const FilterOptions& o) {
         page.FillChoosers(false);
         page.selectEntry(entry);
     }
-    page.setLength(o.length);
+    page.setLength(o.length.value_or(kDefaultLength));
     page.Compute(true);
     auto stat = ws.stats().CreateStat(entry);
-    std::vector<std::string> wanted;
-    for (const std::string& w : splitAny(o.values, ",;")) {
-        if (!trim(w).empty()) {
-            wanted.push_back(trim(w));
-        }
-    }
-    std::vector<int> rows;
-    for (int r = 0; r < page.rowCount(); ++r) {
-        const std::string& text = page.cells(r)[0];
-        for (const std::string& w : wanted) {
-            int number = 0;
-            if (text == w || (parseInt32(w, number) && stat->ParseValue(text) == number)) {
-                rows.push_back(r);
-                break;
-            }
-        }
-    }
-    page.setSelection(rows);
+    page.setSelection(rowsOfValues(page, *stat, o.values));
     if (!loadStartSet(ws, o.in)) {
         return 1;
     }
     CombinationSet& combs = ws.combs();
     combs.SaveUndo(false);
-    if (!rows.empty()) {
-        ws.filters().FilterBySelection(stat.get(), o.remove);
-    }
+    ws.filters().FilterBySelection(stat.get(), o.remove);
     if (!o.out.empty() && !combs.SaveFile(o.out)) {
         return 1;
     }
@@ -105,19 +93,26 @@ int runValueFilter(CliContext& ctx, const FilterOptions& o) {
 
 int runItemFilter(CliContext& ctx, const FilterOptions& o) {
     Workspace& ws = ctx.workspace();
-    ctx.loadArchive();
-    ws.setOffset(o.offset);
+    if (o.items.size() > kLineFilters) {
+        throw UsageError(format("--item: a line holds %d filter items, %d were given",
+                                static_cast<int>(kLineFilters), static_cast<int>(o.items.size())));
+    }
     std::vector<TFilterItem> items;
     for (const std::string& text : o.items) {
-        TFilterItem item = TextToFilterItem(text, ws.stats());
-        if (item.Active) {
-            items.push_back(item);
-        }
+        requireFilterItem(text, ws.stats());
+        items.push_back(TextToFilterItem(text, ws.stats()));
+    }
+    ctx.loadArchive();
+    requireOffset(ws.archive(), o.offset);
+    ws.setOffset(o.offset);
+    FilterEngine& engine = ws.filters();
+    FilterVariants variants = engine.ExpandVariants(items, static_cast<int>(items.size()));
+    if (!o.out.empty() && variants.size() != 1) {
+        throw UsageError(format("--out: the items give %d variants; a set is written for one only",
+                                static_cast<int>(variants.size())));
     }
     ConsoleHooks hooks(o.log);
     ws.filters().setHooks(&hooks);
-    FilterEngine& engine = ws.filters();
-    FilterVariants variants = engine.ExpandVariants(items, static_cast<int>(items.size()));
     ws.stats().SaveWeights();
     std::string out;
     for (size_t v = 0; v < variants.size(); ++v) {
@@ -130,8 +125,7 @@ int runItemFilter(CliContext& ctx, const FilterOptions& o) {
     }
     ws.stats().RestoreWeights();
     ws.filters().setHooks(nullptr);
-    // With one variant the result can be written out.
-    if (!o.out.empty() && variants.size() == 1 && !ws.combs().SaveFile(o.out)) {
+    if (!o.out.empty() && !ws.combs().SaveFile(o.out)) {
         return 1;
     }
     CliContext::print(out);
@@ -159,13 +153,17 @@ void addFilterCommands(CLI::App& app, CliContext& ctx) {
     filter->callback([&ctx, o] {
         ctx.action = [&ctx, o] {
             if (!o->items.empty()) {
-                if (!o->method.empty()) {
-                    throw UsageError("--item and --method exclude each other");
+                if (!o->method.empty() || !o->values.empty() || o->keep || o->remove || o->length) {
+                    throw UsageError(
+                        "--method, --values, --keep, --delete and --len do not go with --item");
                 }
                 return runItemFilter(ctx, *o);
             }
             if (o->method.empty() || o->values.empty()) {
                 throw UsageError("give --method and --values, or --item");
+            }
+            if (o->log) {
+                throw UsageError("--log goes with --item");
             }
             return runValueFilter(ctx, *o);
         };
@@ -190,6 +188,11 @@ void addFilterCommands(CLI::App& app, CliContext& ctx) {
     set->callback([&ctx, text] {
         ctx.action = [&ctx, text] {
             Workspace& ws = ctx.workspace();
+            for (const std::string& word : splitAny(*text, ",")) {
+                if (!trim(word).empty() && ws.stats().IndexOfCode(trim(word)) < 0) {
+                    throw Error(format(texts::kUnknownMethod, trim(word)));
+                }
+            }
             ws.stats().SetFavouritesText(*text);
             ws.stats().NormalizeFavourites();
             bool ok = ws.stats().SaveFavourites(ctx.shell, ws.favouritesPath(), true, false);

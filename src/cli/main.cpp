@@ -6,6 +6,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli_checks.h"
 #include "cli_context.h"
 #include "game/records.h"
 #include "shell/data_folder.h"
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
     addScenarioCommands(app, ctx);
     addViewsCommands(app, ctx);
     addOnlineCommands(app, ctx);
+    addHelpCommand(app, ctx);
 
     try {
         app.parse(argc, argv);
@@ -70,6 +72,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
+        requireDataFolder(ctx.dir);
         int rc = ctx.action();
         std::fflush(stdout);
         if (rc == 0 && ctx.ui.errorCount() > 0) {

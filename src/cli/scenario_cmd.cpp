@@ -3,6 +3,7 @@
 // scenario, its forecast and test runs, and local system play.
 #include <cstdio>
 
+#include "cli_checks.h"
 #include "cli_context.h"
 #include "game/routines.h"
 #include "scenarios/script_line.h"
@@ -69,6 +70,9 @@ void addScenarioCommands(CLI::App& app, CliContext& ctx) {
         ->required();
     add->callback([&ctx, lineText] {
         ctx.action = [&ctx, lineText] {
+            if (!isSeparatorLine(*lineText)) {
+                requireScriptLine(*lineText, ctx.workspace().stats());
+            }
             Scenario& s = ctx.workspace().scenario();
             s.LoadCurrent();
             // Stored in its normal form, as the line dialog writes it.
@@ -153,8 +157,15 @@ void addScenarioCommands(CLI::App& app, CliContext& ctx) {
         ctx.action = [&ctx, rows] {
             Workspace& ws = ctx.workspace();
             ws.scenario().LoadCurrent();
+            const TIntArray numbers = ParseValueList(*rows);
+            if (numbers.empty()) {
+                throw UsageError("--rows: \"" + *rows +
+                                 "\" names no rows; write \"1,3\" or \"1-4;1\"");
+            }
+            requireIndexes(std::vector<int>(numbers.begin(), numbers.end()),
+                           static_cast<int>(ws.stakes().ratings().size()), "--rows");
             std::vector<int> indices;
-            for (int32_t r : ParseValueList(*rows)) {
+            for (int32_t r : numbers) {
                 indices.push_back(r - 1);
             }
             int added = ws.ratingsToScript(indices);

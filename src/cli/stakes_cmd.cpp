@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // pentad-cli stake, stakes, ratings and regular: the stake ledger, its
 // checking, the ratings and the regular-stake rules.
+#include "cli_checks.h"
 #include "cli_context.h"
 #include "list_output.h"
 #include "game/game_texts.h"
@@ -22,14 +23,6 @@ std::string joinCells(const std::string* cells, size_t n) {
         line += (i > 0 ? "\t" : "") + cells[i];
     }
     return line + "\n";
-}
-
-std::array<uint8_t, 5> requireDigits(const std::string& text) {
-    auto digits = parseDrawDigits(text);
-    if (!digits) {
-        throw Error(texts::kBadDrawDigits);
-    }
-    return *digits;
 }
 
 std::string requireComment(const std::string& comment) {
@@ -161,6 +154,7 @@ void addStakesCommands(CLI::App& app, CliContext& ctx) {
             ctx.ui.setAssumeYes(del->yes);
             if (!del->rows.empty()) {
                 auto [first, last] = parseRows(del->rows);
+                requireIndexes({first, last}, book.ledger().RecordCount(), "--rows");
                 return book.DeleteStakes(first, last) ? 0 : 1;
             }
             auto [mode, value] = parseCondition(del->condition);
@@ -261,6 +255,9 @@ void addStakesCommands(CLI::App& app, CliContext& ctx) {
     regularAdd->add_flag("--from-draw", rule->fromDraw, "Shift the newest draw instead");
     regularAdd->callback([&ctx, rule] {
         ctx.action = [&ctx, rule] {
+            if (rule->fromDraw && !rule->start.empty()) {
+                throw UsageError("--start does not go with --from-draw");
+            }
             Workspace& ws = ctx.workspace();
             StakeBook& book = ws.stakes();
             book.LoadRules();
@@ -298,6 +295,7 @@ void addStakesCommands(CLI::App& app, CliContext& ctx) {
         ctx.action = [&ctx, rule] {
             StakeBook& book = ctx.workspace().stakes();
             book.LoadRules();
+            requireIndexes(rule->indices, static_cast<int>(book.rules().size()), "--index");
             std::vector<int> zeroBased;
             for (int i : rule->indices) {
                 zeroBased.push_back(i - 1);
@@ -314,12 +312,13 @@ void addStakesCommands(CLI::App& app, CliContext& ctx) {
             if (!ctx.loadArchive()) {
                 return 1;
             }
+            if (rule->indices.size() != 1) {
+                throw UsageError("--index: one rule is staked at a time");
+            }
             StakeBook& book = ctx.workspace().stakes();
             book.LoadRules();
+            requireIndexes(rule->indices, static_cast<int>(book.rules().size()), "--index");
             int index = rule->indices.front() - 1;
-            if (index < 0 || index >= static_cast<int>(book.rules().size())) {
-                throw Error(format("Запись со индексом %d в файле данных не найдена!", index));
-            }
             auto [stakeRec, advanced] = book.RuleStake(index);
             return book.CommitRuleStake(index, advanced, stakeRec, rule->draws) ? 0 : 1;
         };
@@ -339,6 +338,10 @@ void addStakesCommands(CLI::App& app, CliContext& ctx) {
             if (rule->count < 1 || rule->count > maxTests) {
                 throw UsageError(format("--count: 1..%d", std::max(1, maxTests)));
             }
+            if (book.rules().empty()) {
+                throw UsageError("there are no regular-stake rules to test");
+            }
+            requireIndexes(rule->indices, static_cast<int>(book.rules().size()), "--index");
             std::vector<int> indices;
             if (rule->indices.empty()) {
                 for (size_t i = 0; i < book.rules().size(); ++i) {

@@ -6,6 +6,7 @@
 #include <bitset>
 #include <optional>
 
+#include "cli_checks.h"
 #include "cli_context.h"
 #include "list_output.h"
 #include "shell/cp1251.h"
@@ -89,6 +90,7 @@ void addStatsCommands(CLI::App& app, CliContext& ctx) {
             Workspace& ws = ctx.workspace();
             int entry = requireMethod(ws.stats(), opts->method);
             ctx.loadArchive();
+            requireOffset(ws.archive(), opts->offset);
             ws.setOffset(opts->offset);
             std::optional<PrefetchData> prefetch;
             if (opts->norm) {

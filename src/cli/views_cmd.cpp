@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "cli_checks.h"
 #include "cli_context.h"
 #include "game/routines.h"
 #include "list_output.h"
@@ -40,10 +41,7 @@ struct ViewOptions {
 Workspace& openArchive(CliContext& ctx, int offset) {
     ctx.loadArchive();
     Workspace& ws = ctx.workspace();
-    if (offset > 0 && offset >= ws.archive().count()) {
-        throw UsageError(format("--offset: 0..%d (the archive holds %d draws)",
-                                std::max(0, ws.archive().count() - 1), ws.archive().count()));
-    }
+    requireOffset(ws.archive(), offset);
     ws.setOffset(offset);
     return ws;
 }

@@ -20,7 +20,10 @@ QAction* CommandSet::add(Definition definition) {
     action->setObjectName(QString::fromUtf8(definition.name));
     if (!definition.key.isEmpty()) {
         action->setShortcut(definition.key);
-        action->setShortcutContext(definition.keyContext);
+        // A command that works while an operation runs (Stop) takes its key
+        // in whichever window of the program is active then.
+        const bool duringRuns = !definition.idleTest && definition.keyContext == Qt::WindowShortcut;
+        action->setShortcutContext(duringRuns ? Qt::ApplicationShortcut : definition.keyContext);
     }
     if (definition.hint != nullptr) {
         action->setToolTip(QString::fromUtf8(definition.hint));

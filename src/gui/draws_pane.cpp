@@ -11,20 +11,28 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "action_button.h"
+#include "app/workspace.h"
 #include "gui_texts.h"
 #include "list_view.h"
 #include "models/draws_model.h"
-#include "app/workspace.h"
 #include "window_placement.h"
 
 namespace pentad {
+namespace {
+
+// The pause in typing after which the offset field takes its number.
+constexpr int kTypingPauseMs = 700;
+
+}  // namespace
 
 std::vector<int> defaultDrawColumnWidths(const QFontMetrics& metrics) {
     constexpr int kPadding = 10;
@@ -74,6 +82,16 @@ DrawsPane::DrawsPane(const Workspace& workspace, QWidget* parent)
     layout->addLayout(buttons);
     layout->addLayout(offsetRow);
 
+    // A typed number counts once it is complete: on Enter, on leaving the
+    // field or after a pause in typing. Arrow keys and the wheel count at once.
+    m_offset->setKeyboardTracking(false);
+    m_typingPause = new QTimer(this);
+    m_typingPause->setSingleShot(true);
+    m_typingPause->setInterval(kTypingPauseMs);
+    connect(m_offset->findChild<QLineEdit*>(), &QLineEdit::textEdited, m_typingPause,
+            qOverload<>(&QTimer::start));
+    connect(m_typingPause, &QTimer::timeout, m_offset, &QSpinBox::interpretText);
+    connect(m_offset, &QSpinBox::editingFinished, m_typingPause, &QTimer::stop);
     connect(m_offset, &QSpinBox::valueChanged, this, &DrawsPane::offsetEdited);
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &DrawsPane::selectionChanged);
@@ -123,7 +141,9 @@ void DrawsPane::refresh(bool rowsChanged) {
 }
 
 void DrawsPane::setIdle(bool idle) {
-    m_offset->setEnabled(idle);
+    // Read-only rather than disabled: the field keeps the keyboard focus
+    // through the recomputation its own value starts.
+    m_offset->setReadOnly(!idle);
 }
 
 }  // namespace pentad

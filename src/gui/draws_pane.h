@@ -14,6 +14,7 @@ class QFontMetrics;
 class QPushButton;
 class QSpinBox;
 class QTableView;
+class QTimer;
 
 namespace pentad {
 
@@ -44,11 +45,11 @@ public:
     // (the selection is cleared then, except after an edit in place).
     void refresh(bool rowsChanged);
 
-    // The offset field is usable only while the program is idle.
+    // The offset field takes input only while the program is idle.
     void setIdle(bool idle);
 
 signals:
-    // The user changed the offset field.
+    // The user changed the offset field (a typed number once complete).
     void offsetEdited(int value);
     // Focus or selection of the list changed.
     void selectionChanged();
@@ -60,6 +61,7 @@ private:
     DrawsModel* m_model;
     QTableView* m_view;
     QSpinBox* m_offset;
+    QTimer* m_typingPause;
     QPushButton* m_download;
     QPushButton* m_add;
     QPushButton* m_delete;

@@ -112,8 +112,7 @@ inline constexpr const char* kFavShowMethodFlags =
     "Отображать особенности метода [ YYY ] после названия метода";
 
 // The description window when the help file cannot be shown inside the program.
-inline constexpr const char* kHelpNotShown =
-    "Справочный файл этого формата не может быть показан в окне программы. Адрес раздела:";
+inline constexpr const char* kHelpNotShown = "Раздел справки не может быть показан.";
 
 // File dialogs of the draw exchange.
 inline constexpr const char* kImportDrawsTitle = "Импорт списка тиражей из CSV-файла";
@@ -266,6 +265,7 @@ inline constexpr const char* kShreddingVariables =
 
 // The Help menu, the about box and the first-run dialog.
 inline constexpr const char* kMenuHelp = "Справка";
+inline constexpr const char* kCmdGetHelp = "Справка";
 inline constexpr const char* kCmdAbout = "О программе";
 inline constexpr const char* kCmdOpenLotoSite = "Сайт лотереи";
 inline constexpr const char* kCmdUrlMainSite = "Официальный сайт проекта";

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The menu "Справка": the about box, the lottery's page of the game and the
+// The menu "Справка": the help file, opened with the desktop's viewer for
+// compiled help files, the about box, the lottery's page of the game and the
 // project's web pages. The addresses are settings (section LINKS of
 // "Pentad.ini"); a link without an address is not shown.
 #include <QAction>
@@ -10,6 +11,7 @@
 #include "dialogs/about_dialog.h"
 #include "gui_texts.h"
 #include "qt_text.h"
+#include "shell/file_io.h"
 #include "shell/messages.h"
 #include "shell/web_links.h"
 #include "template_main.h"
@@ -34,6 +36,16 @@ constexpr LinkCommand kLinkCommands[] = {
 }  // namespace
 
 void TTemplateMain::createHelpCommands() {
+    m_commands->add({.name = "GetHelp",
+                     .caption = texts::kCmdGetHelp,
+                     .key = QKeySequence(Qt::Key_F1),
+                     .hint = texts::kFirstRunHelp,
+                     .enabled =
+                         [this] {
+                             const std::string& file = m_workspace.stats().HelpFile;
+                             return !file.empty() && fileExists(file);
+                         },
+                     .execute = [this] { openDocument(toQString(m_workspace.stats().HelpFile)); }});
     m_commands->add(
         {.name = "About", .caption = texts::kCmdAbout, .execute = [this] { showAbout(); }});
     for (const LinkCommand& link : kLinkCommands) {
@@ -50,6 +62,7 @@ void TTemplateMain::createHelpCommands() {
 void TTemplateMain::createHelpMenu() {
     QMenu* help = menuBar()->addMenu(QString::fromUtf8(texts::kMenuHelp));
     help->setObjectName(QStringLiteral("mnHelp"));
+    help->addAction(action(QStringLiteral("GetHelp")));
     help->addAction(action(QStringLiteral("About")));
     help->addSeparator();
     for (const LinkCommand& link : kLinkCommands) {

@@ -19,6 +19,7 @@
 #include "qt_user_interface.h"
 #include "app/restart.h"
 #include "shell/data_folder.h"
+#include "shell/interface_language.h"
 #include "shell/messages.h"
 #include "shell/processes.h"
 #include "shell/shell.h"
@@ -81,13 +82,16 @@ int main(int argc, char* argv[]) {
         !pentad::waitForEarlierCopy(pentad::programFileName(), folder, pauseResponsive)) {
         return 0;
     }
-    // The interface language is chosen here, before any window is built.
-
     pentad::Workspace workspace(shell, folder);
     if (options.smoke) {
         // The smoke start checks that the window comes up: no question, no network.
         workspace.form().DownloadDrawsOnStart = 2;
     }
+    // The interface language is chosen here, before any window is built.
+    workspace.setInterfaceLanguage(pentad::interfaceLanguage(
+        workspace.form().Language,
+        pentad::hasCommandWord(options.words, pentad::words::kNoLanguage),
+        pentad::programFolder()));
     pentad::TFormMain window(workspace, ui);
     window.setCommandWords(options.words);
     if (options.folder) {

@@ -217,6 +217,10 @@ void TTemplateMain::updateRunState() {
 }
 
 void TTemplateMain::runScenario(const std::function<void()>& run) {
+    // The keyboard must reach Stop during the run: the window takes the
+    // activation back from the dialog that may just have closed, which a
+    // window manager does not always hand back by itself.
+    activateWindow();
     {
         DisabledScope locked({m_drawsPane, m_combsPane, m_statPane, m_scenarioPane->view()});
         run();

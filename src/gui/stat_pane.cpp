@@ -24,6 +24,7 @@
 
 #include "action_button.h"
 #include "charts/stat_chart_view.h"
+#include "column_fit.h"
 #include "filters/filter_texts.h"
 #include "gui_texts.h"
 #include "list_view.h"
@@ -83,6 +84,7 @@ StatPane::StatPane(StatPage& page, QWidget* parent) : QWidget(parent), m_page(pa
         const int width = c == 0 ? std::max(110, caption + 24) : caption + 24;
         m_view->setColumnWidth(c, isNormColumn(c) ? kNormColumnWidth : width);
     }
+    m_columns = ColumnFit::install(*m_view);
     m_view->installEventFilter(this);
 
     m_chart = new StatChartView(this);
@@ -173,12 +175,13 @@ void StatPane::refresh(bool normColumns) {
                                                                               : Qt::AscendingOrder);
         showSelection();
     }
+    bool shown = false;
     for (int column : kNormColumns) {
-        const bool wasHidden = m_view->isColumnHidden(column);
+        shown = shown || (normColumns && m_view->isColumnHidden(column));
         m_view->setColumnHidden(column, !normColumns);
-        if (normColumns && wasHidden) {
-            m_view->setColumnWidth(column, kNormColumnWidth);
-        }
+    }
+    if (shown) {
+        m_columns->fit();
     }
 }
 
@@ -209,23 +212,27 @@ void StatPane::showSelection() {
 
 void StatPane::setIdle(bool idle) {
     m_chooser->setEnabled(idle);
-    m_length->setEnabled(idle);
+    // Read-only rather than disabled: Enter in the field starts the
+    // computation, and the field keeps the keyboard focus through it.
+    m_length->setReadOnly(!idle);
 }
 
 std::vector<int> StatPane::columnWidths() const {
-    std::vector<int> widths;
-    for (int c = 0; c < kStatColumns; ++c) {
-        widths.push_back(isNormColumn(c) ? kNormColumnWidth : m_view->columnWidth(c));
+    std::vector<int> widths = m_columns->widthsToSave();
+    for (int c : kNormColumns) {
+        widths[static_cast<size_t>(c)] = kNormColumnWidth;
     }
     return widths;
 }
 
 void StatPane::setColumnWidths(const std::vector<int>& widths) {
-    for (int c = 0; c < kStatColumns && c < static_cast<int>(widths.size()); ++c) {
-        if (!isNormColumn(c)) {
-            m_view->setColumnWidth(c, std::max(0, widths[static_cast<size_t>(c)]));
+    std::vector<int> saved = widths;
+    for (int c : kNormColumns) {
+        if (static_cast<size_t>(c) < saved.size()) {
+            saved[static_cast<size_t>(c)] = 0;
         }
     }
+    m_columns->applySaved(saved);
 }
 
 int StatPane::chartHeight() const {

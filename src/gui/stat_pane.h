@@ -21,6 +21,7 @@ class QTableView;
 
 namespace pentad {
 
+class ColumnFit;
 class StatChartView;
 class StatModel;
 class StatPage;
@@ -48,7 +49,7 @@ public:
     // sort mark, the chart, and the norm columns when `normColumns`.
     void refresh(bool normColumns);
 
-    // Chooser and length field are usable only while the program is idle.
+    // Chooser and length field take input only while the program is idle.
     void setIdle(bool idle);
 
     std::vector<int> columnWidths() const;
@@ -79,6 +80,7 @@ private:
     QSpinBox* m_length;
     QPushButton* m_calc;
     QTableView* m_view;
+    ColumnFit* m_columns;
     StatChartView* m_chart;
     QSplitter* m_splitter;
     QPushButton* m_include;

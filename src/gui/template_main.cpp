@@ -20,6 +20,8 @@
 #include "combs_pane.h"
 #include "command_set.h"
 #include "draws_pane.h"
+#include "filters/combination_texts.h"
+#include "game/game_texts.h"
 #include "gui_texts.h"
 #include "qt_text.h"
 #include "qt_user_interface.h"
@@ -27,6 +29,7 @@
 #include "shell/error.h"
 #include "shell/messages.h"
 #include "shell/view_state.h"
+#include "stakes/stake_texts.h"
 #include "stat_pane.h"
 #include "stats/stat_texts.h"
 #include "systems_pane.h"
@@ -39,8 +42,30 @@ namespace {
 constexpr const char* kStatListName = "lvStat";
 constexpr int kStartTimerMs = 100;
 constexpr int kStatusLinePanel = 6;
+// The share of the screen's width and height the window takes at first start.
+constexpr double kFirstStartScreenShare = 0.9;
 // Minimum widths of status panels 1..6; the status line takes the rest.
 constexpr std::array<int, 6> kPanelWidths = {130, 140, 90, 120, 90, 90};
+
+// The longest texts status panels 1..6 are expected to show.
+std::array<std::string, 6> longestPanelTexts() {
+    return {format(texts::kPanelDraws, 999999),
+            format(texts::kPanelNextDraw, 999999),
+            "9;9;9;9;9",
+            format(texts::kPanelCombs, 100000),
+            format(texts::kPanelStakes, 9999999),
+            format(texts::kPanelRatings, 999999)};
+}
+
+// Widens a status panel to hold `text` whole: a cut number reads as another.
+void holdText(QLabel& panel, const QString& text) {
+    const QMargins margins = panel.contentsMargins();
+    const int width = panel.fontMetrics().horizontalAdvance(text) + margins.left() +
+                      margins.right() + 2 * panel.frameWidth() + 2 * panel.margin();
+    if (width > panel.minimumWidth()) {
+        panel.setMinimumWidth(width);
+    }
+}
 
 QString fromUtf8(const char* text) {
     return QString::fromUtf8(text);
@@ -163,6 +188,7 @@ void TTemplateMain::createStatusBar() {
         panel->setContentsMargins(2, 0, 2, 0);
         if (i < kPanelWidths.size()) {
             panel->setMinimumWidth(kPanelWidths[i]);
+            holdText(*panel, toQString(longestPanelTexts()[i]));
             statusBar()->addWidget(panel);
         } else {
             statusBar()->addWidget(panel, 1);
@@ -240,7 +266,8 @@ void TTemplateMain::createMenus() {
 void TTemplateMain::restoreLayout() {
     shell().guard(texts::kErrorLoadParameters, [&] {
         IniFile& frm = m_workspace.frm();
-        m_startMaximised = restoreWindowPlacement(*this, frm, kMainFormSection);
+        m_startMaximised =
+            restoreWindowPlacement(*this, frm, kMainFormSection, kFirstStartScreenShare);
         const int left = std::max(50, m_workspace.form().LeftPanelWidth);
         m_splitter->setSizes({left, std::max(1, width() - left)});
         restoreColumnWidths(*m_drawsPane->view(), frm, kMainFormSection);
@@ -356,6 +383,9 @@ void TTemplateMain::updateStatusPanels() {
     m_panels[3]->setText(toQString(m_workspace.combs().StatusPanelText()));
     m_panels[4]->setText(toQString(m_workspace.stakes().stakesPanelText()));
     m_panels[5]->setText(toQString(m_workspace.stakes().ratingsPanelText()));
+    for (size_t i = 0; i < kPanelWidths.size(); ++i) {
+        holdText(*m_panels[i], m_panels[i]->text());
+    }
 }
 
 void TTemplateMain::offsetEdited(int value) {

@@ -133,7 +133,8 @@ private:
     bool openStores();
     // Ends the program once the current command has returned.
     void endProgram();
-    // The Help menu: about box, lottery site and the project's web pages.
+    // The Help menu: the help file, about box, lottery site and the project's
+    // web pages.
     void createHelpCommands();
     void createHelpMenu();
     void showAbout();

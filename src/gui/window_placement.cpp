@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <QWidget>
 
+#include "column_fit.h"
 #include "shell/view_state.h"
 
 namespace pentad {
@@ -24,7 +25,8 @@ QScreen* screenOf(const QWidget& window) {
 
 }  // namespace
 
-bool restoreWindowPlacement(QWidget& window, const IniFile& frm, const std::string& section) {
+bool restoreWindowPlacement(QWidget& window, const IniFile& frm, const std::string& section,
+                            double firstStartShare) {
     QScreen* screen = screenOf(window);
     if (screen == nullptr) {
         return false;
@@ -34,6 +36,15 @@ bool restoreWindowPlacement(QWidget& window, const IniFile& frm, const std::stri
     std::optional<WindowPlacement> p =
         readWindowPlacement(frm, section, size.width(), size.height(), dpi);
     if (!p) {
+        if (firstStartShare <= 0) {
+            return false;
+        }
+        // First start: centred, never smaller than the window needs.
+        const QRect available = screen->availableGeometry();
+        QRect rect(QPoint(0, 0), (QSizeF(available.size()) * firstStartShare).toSize());
+        rect.setSize(rect.size().expandedTo(window.minimumSizeHint()));
+        rect.moveCenter(available.center());
+        window.setGeometry(rect);
         return false;
     }
     const auto& [left, top, right, bottom] = p->NormPos;
@@ -84,13 +95,16 @@ void setColumnWidths(QTableView& view, const std::vector<int>& widths) {
 }
 
 void restoreColumnWidths(QTableView& view, const IniFile& frm, const std::string& section) {
-    std::vector<int> widths = columnWidths(view);
+    ColumnFit* fit = ColumnFit::install(view);
+    std::vector<int> widths(columnWidths(view).size(), 0);
     readColumnWidths(frm, section, view.objectName().toStdString(), widths);
-    setColumnWidths(view, widths);
+    fit->applySaved(widths);
 }
 
 void saveColumnWidths(const QTableView& view, IniFile& frm, const std::string& section) {
-    writeColumnWidths(frm, section, view.objectName().toStdString(), columnWidths(view));
+    const ColumnFit* fit = ColumnFit::of(view);
+    writeColumnWidths(frm, section, view.objectName().toStdString(),
+                      fit != nullptr ? fit->widthsToSave() : columnWidths(view));
 }
 
 }  // namespace pentad

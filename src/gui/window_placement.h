@@ -17,8 +17,11 @@ class IniFile;
 
 // Moves and sizes `window` as saved in `section`; returns true when it was
 // saved maximised. A position that falls outside every screen is moved
-// back onto the primary one. Without a saved placement nothing changes.
-bool restoreWindowPlacement(QWidget& window, const IniFile& frm, const std::string& section);
+// back onto the primary one. Without a saved placement (the first start) the
+// window takes `firstStartShare` of the screen's width and height, centred,
+// or keeps its size when that is 0.
+bool restoreWindowPlacement(QWidget& window, const IniFile& frm, const std::string& section,
+                            double firstStartShare = 0);
 
 // Writes the window's normal position and state to `section`. Throws
 // pentad::Error when the file cannot be written.
@@ -30,6 +33,9 @@ std::vector<int> columnWidths(const QTableView& view);
 void setColumnWidths(QTableView& view, const std::vector<int>& widths);
 
 // Column widths of a list, kept under the list's object name ("lvScript").
+// Restoring also makes the list's columns follow their contents (ColumnFit),
+// the widths set before it taken as designed; a saved width that differs
+// from the designed one is the user's and wins.
 void restoreColumnWidths(QTableView& view, const IniFile& frm, const std::string& section);
 void saveColumnWidths(const QTableView& view, IniFile& frm, const std::string& section);
 

@@ -176,7 +176,6 @@ const CommandSpec kCommands[] = {
     {"CheckUpdate", "Поиск обновлений", ""},
     {"AutoSelfUpdate", "Автоматическое обновление", ""},
     // Справка
-    {"GetHelp", "Справка", "F1"},
     {"About", "О программе", ""},
     {"OpenLotoSite", "Сайт лотереи", ""},
     {"urlMainSite", "Официальный сайт проекта", ""},
@@ -198,8 +197,6 @@ const std::set<std::string> kBuiltLater = {
     "ScriptLibraryReplace", "ScriptLibraryDelete", "ScriptLibraryView", "ScriptLibraryRates",
     "ScriptLibraryRate0", "ScriptLibraryRate1", "ScriptLibraryRate2", "ScriptLibraryRate3",
     "ScriptLibraryRate4", "ScriptLibraryRate5", "ScriptLibraryHide", "SystemsDownload",
-    // interface languages and help file
-    "GetHelp",
     // self-update
     "CheckUpdate", "AutoSelfUpdate"};
 

@@ -6,10 +6,12 @@ namespace pentad::test {
 
 int runCombinationsTabTests(int argc, char** argv);
 int runCommandWalkTests(int argc, char** argv);
+int runDesktopDetailsTests(int argc, char** argv);
 int runDrawDialogTests(int argc, char** argv);
 int runDownloadTests(int argc, char** argv);
 int runFavouritesDialogTests(int argc, char** argv);
 int runFilterDialogTests(int argc, char** argv);
+int runHelpTests(int argc, char** argv);
 int runMainWindowTests(int argc, char** argv);
 int runQtUserInterfaceTests(int argc, char** argv);
 int runScenarioTabTests(int argc, char** argv);

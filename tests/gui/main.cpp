@@ -23,5 +23,7 @@ int main(int argc, char** argv) {
     failed |= pentad::test::runViewsTabTests(argc, argv);
     failed |= pentad::test::runCommandWalkTests(argc, argv);
     failed |= pentad::test::runStartupTests(argc, argv);
+    failed |= pentad::test::runDesktopDetailsTests(argc, argv);
+    failed |= pentad::test::runHelpTests(argc, argv);
     return failed != 0 ? 1 : 0;
 }

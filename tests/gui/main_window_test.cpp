@@ -288,13 +288,14 @@ void MainWindowTest::commandsFollowBusyStateAndSelection() {
                              "AutoDownload0", "EditProxy"}) {
         QVERIFY2(!p.command(name).isEnabled(), name);
     }
-    QVERIFY(!p.window.drawsPane()->offsetField()->isEnabled());
+    // Read-only rather than disabled, so a field being typed in keeps the focus.
+    QVERIFY(p.window.drawsPane()->offsetField()->isReadOnly());
     QVERIFY(!p.window.findChild<QPushButton*>(QStringLiteral("btnDrawsAdd"))->isEnabled());
     p.shell.endBusy();
     QVERIFY(!p.command("DrawsAdd").isEnabled());
     p.shell.endBusy();
     QVERIFY(p.command("DrawsAdd").isEnabled());
-    QVERIFY(p.window.drawsPane()->offsetField()->isEnabled());
+    QVERIFY(!p.window.drawsPane()->offsetField()->isReadOnly());
 
     // The download button follows its command.
     QVERIFY(p.window.findChild<QPushButton*>(QStringLiteral("btnDrawsDownload"))->isEnabled());
@@ -403,6 +404,7 @@ void MainWindowTest::exportAndImportGoThroughTheFileDialogs() {
 
 void MainWindowTest::closingSavesLayoutThatTheNextStartRestores() {
     Program& p = *m_program;
+    p.window.resize(1100, 720);
     p.list().setColumnWidth(0, 81);
     p.list().setColumnWidth(7, 123);
     p.window.findChild<QSplitter*>(QStringLiteral("spMain"))->setSizes({401, 500});

@@ -91,6 +91,8 @@ public:
         m_program.reset();
         m_dir.reset();
     }
+    // Ends the program, keeping its folder for the next start.
+    void stop() { m_program.reset(); }
     P& start() {
         m_program = std::make_unique<P>(folder());
         return *m_program;

@@ -15,6 +15,7 @@
 #include "shell/error.h"
 #include "shell/file_io.h"
 #include "shell/help_file.h"
+#include "shell/interface_language.h"
 #include "shell/messages.h"
 #include "stakes/stake_texts.h"
 
@@ -79,6 +80,16 @@ int Workspace::ratingsToScript(const std::vector<int>& rows) {
 
 std::string Workspace::favouritesPath() const {
     return filePath(std::string(kBaseName) + ".flt");
+}
+
+void Workspace::setInterfaceLanguage(int lcid) {
+    const std::string abbreviation = languageAbbreviation(lcid);
+    m_stats.HelpFile = locateHelpFile(programFolder(), abbreviation);
+    if (abbreviation != m_stats.Language) {
+        m_stats.Language = abbreviation;
+        m_stats.LoadFavourites(m_shell, favouritesPath(), false);
+        m_statPage.FillChoosers(true);
+    }
 }
 
 void Workspace::rebuildMethodList(bool keepSelection) {
@@ -359,11 +370,12 @@ DrawInfo Workspace::drawInfo(int row) {
     const TDrawRec& d = m_archive.atRow(row);
     info.properties.emplace_back(texts::kDrawInfoNumber, std::to_string(d.Number));
     info.properties.emplace_back(texts::kDrawInfoDate, d.dateText());
-    info.columns = std::clamp(m_stats.config.MatrixCols, 1, 10);
+    // One column per position: the digit of position p sits in column p - 1.
+    info.columns = kPositions;
     for (auto& r : info.cells) {
         r.assign(static_cast<size_t>(info.columns), -1);
     }
-    for (int p = 0; p < kPositions && p < info.columns; ++p) {
+    for (int p = 0; p < kPositions; ++p) {
         int digit = d.Digits[static_cast<size_t>(p)];
         if (digit <= 9) {
             info.cells[static_cast<size_t>(digit)][static_cast<size_t>(p)] = digit;

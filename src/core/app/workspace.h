@@ -44,7 +44,7 @@ enum Change : unsigned {
 // What the draw information window shows.
 struct DrawInfo {
     std::vector<std::pair<std::string, std::string>> properties;
-    int columns = 0;  // MatrixCols
+    int columns = 0;  // one per position
     // cells[row][column]: the digit shown there, or -1 for an empty cell
     std::array<std::vector<int>, 10> cells;
 };
@@ -73,6 +73,10 @@ public:
     const TStatList& stats() const { return m_stats; }
     PrefetchStore& prefetchs() { return m_prefetchs; }
     std::string favouritesPath() const;
+    // Uses the interface language `lcid` (a locale identifier) for the help
+    // file and the own captions of the methods; the captions are read again
+    // when the language changes.
+    void setInterfaceLanguage(int lcid);
     // Rebuilds the method list keeping favourites and own captions, and
     // refills the choosers (positions kept when `keepSelection`).
     void rebuildMethodList(bool keepSelection = true);

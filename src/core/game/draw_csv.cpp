@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/draw_csv.h"
 
+#include <unordered_set>
+
 #include "shell/cp1251.h"
 #include "shell/file_io.h"
 #include "shell/text_utils.h"
@@ -91,6 +93,13 @@ std::string exportDrawsText(const TDrawsArray& draws) {
 
 int importDrawsText(DrawArchive& archive, std::string_view bytes) {
     int added = 0;
+    // Numbers stored before and during the import: one look-up per line
+    // instead of a walk over the archive.
+    std::unordered_set<int32_t> stored;
+    stored.reserve(static_cast<size_t>(archive.count()) * 2 + 1024);
+    for (const TDrawRec& d : archive.draws()) {
+        stored.insert(d.Number);
+    }
     for (const std::string& line : splitLines(cp1251ToUtf8(bytes))) {
         if (trim(line).empty()) {
             continue;
@@ -118,7 +127,7 @@ int importDrawsText(DrawArchive& archive, std::string_view bytes) {
             }
             draw.Digits[static_cast<size_t>(i)] = static_cast<uint8_t>(v);
         }
-        if (!digitsValid || draw.Number <= 0 || archive.findByNumber(draw.Number) >= 0) {
+        if (!digitsValid || draw.Number <= 0 || !stored.insert(draw.Number).second) {
             continue;
         }
         archive.append(draw);

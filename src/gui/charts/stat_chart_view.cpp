@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics chart: two line series over a category axis of value texts,
-// thinned to a readable number of labels, with the value and count of a
-// point shown when the mouse rests on it.
+// thinned to as many labels as fit whole at the chart's width, with the value
+// and count of a point shown when the mouse rests on it.
 #include "charts/stat_chart_view.h"
 
 #include <algorithm>
@@ -10,6 +10,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QCursor>
+#include <QFontMetrics>
 #include <QLegend>
 #include <QLineSeries>
 #include <QPen>
@@ -23,8 +24,11 @@
 namespace pentad {
 namespace {
 
-// Most value labels written under the horizontal axis.
-constexpr int kMaxAxisLabels = 24;
+// Room a value label needs beside its text: the chart pads every label on
+// both sides, and a little air keeps neighbours apart.
+constexpr int kLabelSpacing = 16;
+// Width the count axis and the margins take before the plot area is known.
+constexpr int kPlotAllowance = 60;
 // Up to this height the count axis gets a tick for every whole number.
 constexpr double kMaxWholeTicks = 6;
 
@@ -79,14 +83,7 @@ void StatChartView::showChart(const StatChart& data) {
 
     auto* axisX = new QCategoryAxis;
     axisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    const int step = std::max(1, (count + kMaxAxisLabels - 1) / kMaxAxisLabels);
-    for (int k = 1; k <= count; k += step) {
-        axisX->append(m_labels.value(k), k);
-    }
     axisX->setRange(0.5, std::max(1, count) + 0.5);
-    if (count > 12) {
-        axisX->setLabelsAngle(-60);
-    }
     axisX->setGridLineVisible(false);
 
     double top = 0;
@@ -122,6 +119,42 @@ void StatChartView::showChart(const StatChart& data) {
     QChart* old = this->chart();
     setChart(chart);
     delete old;
+    m_axisX = axisX;
+    m_labelStep = 0;
+    placeAxisLabels();
+    // The plot area is known once the chart is laid out, and changes with
+    // the window: the labels follow it.
+    connect(chart, &QChart::plotAreaChanged, this, &StatChartView::placeAxisLabels);
+}
+
+void StatChartView::placeAxisLabels() {
+    if (m_axisX == nullptr) {
+        return;
+    }
+    const int count = static_cast<int>(m_labels.size()) - 1;
+    const QFontMetrics metrics(m_axisX->labelsFont());
+    int widest = 1;
+    for (int k = 1; k <= count; ++k) {
+        widest = std::max(widest, metrics.horizontalAdvance(m_labels[k]));
+    }
+    qreal plotWidth = chart()->plotArea().width();
+    if (plotWidth <= 0) {
+        plotWidth = std::max(1, width() - kPlotAllowance);
+    }
+    // Each label gets the axis width shared among the labels and one more:
+    // as many labels as fit whole, every step-th value named.
+    const int fitting = std::max(1, static_cast<int>(plotWidth / (widest + kLabelSpacing)) - 1);
+    const int step = std::max(1, (count + fitting - 1) / fitting);
+    if (step == m_labelStep) {
+        return;
+    }
+    m_labelStep = step;
+    for (const QString& label : m_axisX->categoriesLabels()) {
+        m_axisX->remove(label);
+    }
+    for (int k = 1; k <= count; k += step) {
+        m_axisX->append(m_labels.value(k), k);
+    }
 }
 
 void StatChartView::showPointHint(const QPointF& point, bool entered) {

@@ -8,6 +8,8 @@
 #include <QChartView>
 #include <QStringList>
 
+class QCategoryAxis;
+
 namespace pentad {
 
 struct StatChart;
@@ -23,9 +25,14 @@ public:
 
 private:
     void showPointHint(const QPointF& point, bool entered);
+    // Names every step-th value under the horizontal axis, the step chosen
+    // so that every label shows whole at the plot's width.
+    void placeAxisLabels();
 
     // Value text of every horizontal position 1..n (index 0 unused).
     QStringList m_labels;
+    QCategoryAxis* m_axisX = nullptr;
+    int m_labelStep = 0;
 };
 
 }  // namespace pentad

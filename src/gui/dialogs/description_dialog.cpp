@@ -4,16 +4,11 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QFileInfo>
-#include <QPushButton>
-#include <QTextBrowser>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "button_texts.h"
 #include "filters/filter_texts.h"
-#include "gui_texts.h"
-#include "qt_text.h"
+#include "help_browser.h"
 
 namespace pentad {
 
@@ -21,19 +16,10 @@ DescriptionDialog::DescriptionDialog(const std::string& url, QWidget* parent) : 
     setWindowTitle(QString::fromUtf8(texts::kDescriptionCaption));
     setSizeGripEnabled(true);
 
-    m_browser = new QTextBrowser(this);
+    m_browser = new HelpBrowser(this);
     m_browser->setObjectName(QStringLiteral("tbDescription"));
-    m_browser->setOpenExternalLinks(false);
     m_browser->setFont(QApplication::font("QMenu"));
-    const QString address = toQString(url);
-    const QUrl topic(address);
-    if (topic.isLocalFile() && QFileInfo::exists(topic.toLocalFile())) {
-        m_browser->setSource(topic);
-    } else {
-        m_browser->setHtml(QStringLiteral("<p>%1</p><p><tt>%2</tt></p>")
-                               .arg(QString::fromUtf8(texts::kHelpNotShown).toHtmlEscaped(),
-                                    address.toHtmlEscaped()));
-    }
+    m_browser->showTopic(url);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     applyButtonTexts(*buttons);
@@ -42,7 +28,7 @@ DescriptionDialog::DescriptionDialog(const std::string& url, QWidget* parent) : 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_browser, 1);
     layout->addWidget(buttons);
-    resize(640, 480);
+    resize(720, 560);
 }
 
 }  // namespace pentad

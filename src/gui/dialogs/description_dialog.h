@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window "Описание методики расчета": the help topic of one statistic
-// method. A topic inside a compiled help file cannot be rendered here, so the
-// window then names the topic's address instead.
+// method, read from the compiled help file. When the topic cannot be read the
+// window says why and names the topic's address.
 #pragma once
 
 #include <string>
 
 #include <QDialog>
 
-class QTextBrowser;
-
 namespace pentad {
+
+class HelpBrowser;
 
 class DescriptionDialog : public QDialog {
     Q_OBJECT
@@ -19,10 +19,10 @@ public:
     // `url` is the method's help address (TStatList::HelpUrl).
     explicit DescriptionDialog(const std::string& url, QWidget* parent = nullptr);
 
-    QTextBrowser* browser() const { return m_browser; }
+    HelpBrowser* browser() const { return m_browser; }
 
 private:
-    QTextBrowser* m_browser;
+    HelpBrowser* m_browser;
 };
 
 }  // namespace pentad

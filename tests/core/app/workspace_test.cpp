@@ -118,9 +118,12 @@ TEST_F(WorkspaceTest, DrawInformationListsNumberDateAndGrid) {
     ASSERT_EQ(info.properties.size(), 2u);
     EXPECT_EQ(info.properties[0], (std::pair<std::string, std::string>{"Номер тиража:", "3"}));
     EXPECT_EQ(info.properties[1].second, "01/31/2024 E");
-    EXPECT_EQ(info.columns, 3);
+    // A column per position, whatever the matrix settings say.
+    ASSERT_EQ(info.columns, 5);
     EXPECT_EQ(info.cells[3][0], 3);  // position 1 holds digit 3
     EXPECT_EQ(info.cells[1][1], 1);
+    EXPECT_EQ(info.cells[3][3], 3);  // positions 4 and 5 too
+    EXPECT_EQ(info.cells[4][4], 4);
     EXPECT_EQ(info.cells[0][0], -1);
 }
 

@@ -75,5 +75,38 @@ TEST(DrawExchange, DrawsAddedEarlierInTheSameImportCountAsStored) {
     EXPECT_EQ(a.draws()[0].dateText(), "a");
 }
 
+// Stored numbers out of order, six-field lines numbered after the stored
+// draws, numbers repeated within the file and digits outside 0..9: every line
+// is judged against the draws stored so far, and the added draws keep the
+// file's order.
+TEST(DrawExchange, MixedFileAddsTheSameDrawsInFileOrder) {
+    DrawArchive a;
+    for (int number : {9, 3, 5}) {
+        TDrawRec d;
+        d.Number = number;
+        d.Digits = {1, 1, 1, 1, 1};
+        a.append(d);
+    }
+    const int added = importDrawsText(a,
+                                      "4;\"a\";0;1;2;3;4\r\n"    // new
+                                      "\"b\";5;5;5;5;5\r\n"      // six fields: number 5, stored
+                                      "3;\"c\";2;2;2;2;2\r\n"    // stored
+                                      "10;\"d\";1;2;3;4;10\r\n"  // digit out of range
+                                      "10;\"e\";9;8;7;6;5\r\n"   // new (the line above was skipped)
+                                      "\"f\";4;4;4;4;4\r\n"      // six fields: number 6, new
+                                      "4;\"g\";7;7;7;7;7\r\n"    // added above
+                                      "-2;\"h\";1;2;3;4;5\r\n"   // not a number of a draw
+                                      "\"i\";3;3;3;3;-1\r\n"     // digit out of range
+                                      "\"j\";0;0;0;0;0\r\n");    // six fields: number 7, new
+    EXPECT_EQ(added, 4);
+    std::vector<std::pair<int, std::string>> got;
+    for (const TDrawRec& d : a.draws()) {
+        got.emplace_back(d.Number, d.dateText());
+    }
+    EXPECT_EQ(got, (std::vector<std::pair<int, std::string>>{
+                       {9, ""}, {3, ""}, {5, ""}, {4, "a"}, {10, "e"}, {6, "f"}, {7, "j"}}));
+    EXPECT_EQ(a.draws()[4].Digits, (std::array<uint8_t, 5>{9, 8, 7, 6, 5}));
+}
+
 }  // namespace
 }  // namespace pentad

@@ -7,9 +7,8 @@
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
-#include <random>
 
-#include "game/date_time.h"
+#include "bench_support.h"
 #include "game/draw_archive.h"
 
 namespace {
@@ -22,17 +21,7 @@ struct BenchFolder {
     BenchFolder() {
         char pattern[] = "/tmp/pentad-bench-XXXXXX";
         path = ::mkdtemp(pattern);
-        std::mt19937 rng(12345);
-        DateTime day = *encodeDate(2016, 8, 1);
-        for (int i = 0; i < kDraws; ++i) {
-            TDrawRec d;
-            d.Number = i + 1;
-            for (auto& digit : d.Digits) {
-                digit = static_cast<uint8_t>(rng() % 10);
-            }
-            d.setDateText(DrawDateText(day + i / 2 + (i % 2 ? kEveningTime : kMiddayTime)));
-            archive.append(d);
-        }
+        archive = bench::randomArchive(kDraws, 12345);
         file = path + "/Pentad.ldr";
         archive.save(file);
     }

@@ -59,5 +59,6 @@ void addHelpCommand(CLI::App& app, CliContext& ctx);
 void addOnlineCommands(CLI::App& app, CliContext& ctx);
 // Needs the ratings command of addStakesCommands.
 void addScenarioCommands(CLI::App& app, CliContext& ctx);
+void addViewsCommands(CLI::App& app, CliContext& ctx);
 
 }  // namespace pentad::cli

@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
     addFilterCommands(app, ctx);
     addStakesCommands(app, ctx);
     addScenarioCommands(app, ctx);
+    addViewsCommands(app, ctx);
     addOnlineCommands(app, ctx);
     addHelpCommand(app, ctx);
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The spreadsheet exports: the draw list, the statistics table, the
 // combination list, the stake ledger and the ratings, each as its list shows
-// it (visible columns in their order, rows in their order), written to a
+// it (visible columns in their order, rows in their order), and the tables
+// the analysis tabs build (the draw card, the layout), written to a
 // spreadsheet document in the temporary folder and opened with the desktop's
 // program for it: an ".xlsx" workbook, which desktops hand to their
 // spreadsheet program.
@@ -85,10 +86,9 @@ void TTemplateMain::exportToSpreadsheet(const QTableView& view, const char* titl
     if (model == nullptr) {
         return;
     }
-    QString path;
+    SheetTable table;
     const bool ok = shell().guard(texts::kErrorSpreadsheetExport, [&] {
         OperationScope op(shell(), texts::kStatusSpreadsheetExport);
-        SheetTable table;
         table.title = title;
         const std::vector<int> columns = shownColumns(view);
         for (int c : columns) {
@@ -109,6 +109,16 @@ void TTemplateMain::exportToSpreadsheet(const QTableView& view, const char* titl
                 shell().processEvents();
             }
         }
+    });
+    if (ok) {
+        exportSheet(table);
+    }
+}
+
+void TTemplateMain::exportSheet(const SheetTable& table) {
+    QString path;
+    const bool ok = shell().guard(texts::kErrorSpreadsheetExport, [&] {
+        OperationScope op(shell(), texts::kStatusSpreadsheetExport);
         QDir folder(QStandardPaths::writableLocation(QStandardPaths::TempLocation));
         if (!folder.mkpath(QStringLiteral("Pentad"))) {
             throw Error(toStdString(folder.filePath(QStringLiteral("Pentad"))));
@@ -116,7 +126,7 @@ void TTemplateMain::exportToSpreadsheet(const QTableView& view, const char* titl
         const std::string stamp = toStdString(
             QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh-mm-ss")));
         path = folder.filePath(QStringLiteral("Pentad/") +
-                               toQString(spreadsheetFileName(title, stamp)));
+                               toQString(spreadsheetFileName(table.title, stamp)));
         writeWorkbook(table, toStdString(path));
     });
     if (ok) {

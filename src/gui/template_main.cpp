@@ -33,6 +33,7 @@
 #include "stat_pane.h"
 #include "stats/stat_texts.h"
 #include "systems_pane.h"
+#include "view_tabs.h"
 #include "window_placement.h"
 
 namespace pentad {
@@ -125,6 +126,7 @@ TTemplateMain::TTemplateMain(Workspace& workspace, QtUserInterface& ui, QWidget*
     connect(m_statPane, &StatPane::lengthEntered, this, &TTemplateMain::statLengthEntered);
     connect(m_statPane, &StatPane::selectionChanged, this, &TTemplateMain::updateActions);
     connect(m_combsPane, &CombsPane::selectionChanged, this, &TTemplateMain::updateActions);
+    connect(m_viewTabs, &ViewTabs::selectionChanged, this, &TTemplateMain::updateActions);
     connect(m_combsPane, &CombsPane::excludeCountChanged, this, [this](int value) {
         m_workspace.form().DrawsExclude = value;
         updateActions();
@@ -162,6 +164,7 @@ void TTemplateMain::createPanes() {
     m_rightTabs = new QTabWidget(this);
     m_rightTabs->setObjectName(QStringLiteral("pcRight"));
     m_rightTabs->addTab(m_statPane, fromUtf8(texts::kStatPageCaption));
+    m_viewTabs = new ViewTabs(m_workspace, m_rightTabs, this);
     createStakePages();
     // The systems and scenario pages close the row of tabs.
     createScenarioPages();
@@ -209,6 +212,7 @@ void TTemplateMain::createCommands() {
     createScenarioCommands();
     createSystemCommands();
     createExportCommands();
+    m_viewTabs->createCommands(*m_commands, [this](const SheetTable& t) { exportSheet(t); });
     createHelpCommands();
 }
 
@@ -251,6 +255,8 @@ void TTemplateMain::createMenus() {
     view->addAction(action(QStringLiteral("ViewColorCombs")));
     view->addSeparator();
     view->addAction(action(QStringLiteral("TabTables")));
+    m_viewTabs->fillMenus(*menuBar(), *view, action(QStringLiteral("ViewColorCombs")),
+                          action(QStringLiteral("TabTables")));
     // Both go before "Вид" in the menu bar.
     createSystemMenu(view);
     createScenarioMenu(view);
@@ -265,6 +271,7 @@ void TTemplateMain::restoreLayout() {
         const int left = std::max(50, m_workspace.form().LeftPanelWidth);
         m_splitter->setSizes({left, std::max(1, width() - left)});
         restoreColumnWidths(*m_drawsPane->view(), frm, kMainFormSection);
+        m_viewTabs->followNumberColumn(*m_drawsPane->view());
         // The statistics list keeps the norm columns to the comparison option.
         std::vector<int> widths = m_statPane->columnWidths();
         readColumnWidths(frm, kMainFormSection, kStatListName, widths);
@@ -289,6 +296,7 @@ void TTemplateMain::restoreLayout() {
         restoreStakeLayout();
         restoreColumnWidths(*m_scenarioPane->view(), frm, kMainFormSection);
         restoreColumnWidths(*m_systemsPane->view(), frm, kMainFormSection);
+        m_viewTabs->restoreLayout();
     });
 }
 
@@ -308,6 +316,7 @@ void TTemplateMain::saveLayout() {
         form.DrawsStatLen = m_workspace.statPage().length();
         form.DrawsStatHeight = m_statPane->chartHeight();
         form.FiltersHeight = m_combsPane->filtersHeight();
+        m_viewTabs->storeLayout();
         form.saveLayout(frm);
         IniFile::Batch batch(frm);
         saveColumnWidths(*m_drawsPane->view(), frm, kMainFormSection);
@@ -345,6 +354,7 @@ void TTemplateMain::updateActions() {
     m_drawsPane->setIdle(idle);
     m_statPane->setIdle(idle);
     m_combsPane->setIdle(idle);
+    m_viewTabs->setIdle(idle);
 }
 
 void TTemplateMain::applyChanges() {
@@ -357,6 +367,7 @@ void TTemplateMain::applyChanges() {
         computeStatistics(true);
     }
     m_statPane->refresh(m_workspace.statPage().PrefetchsEnabled);
+    m_viewTabs->applyChanges(changes);
     m_combsPane->refresh(m_workspace.combs().TakeChanged());
     refreshStakeViews(m_workspace.stakes().takeChanges());
     m_scenarioPane->refresh();

@@ -36,6 +36,8 @@ class StakesPane;
 class StatPane;
 class SystemsPane;
 class TablesPane;
+class ViewTabs;
+struct SheetTable;
 
 class TTemplateMain : public QMainWindow {
     Q_OBJECT
@@ -84,6 +86,7 @@ public:
     StakesPane* stakesPane() const { return m_stakesPane; }
     RatingsPane* ratingsPane() const { return m_ratingsPane; }
     TablesPane* tablesPane() const { return m_tablesPane; }
+    ViewTabs* viewTabs() const { return m_viewTabs; }
     QTabWidget* leftTabs() const { return m_leftTabs; }
     QTabWidget* rightTabs() const { return m_rightTabs; }
     // Status panel 0..6 (6 is the status line).
@@ -143,6 +146,8 @@ private:
     // Writes the list as shown to a spreadsheet document titled `title` and
     // opens it.
     void exportToSpreadsheet(const QTableView& view, const char* title);
+    // Writes the table to a spreadsheet document and opens it.
+    void exportSheet(const SheetTable& table);
     void createDrawCommands();
     void createStatCommands();
     void createCombCommands();
@@ -265,6 +270,7 @@ private:
     StakesPane* m_stakesPane = nullptr;
     RatingsPane* m_ratingsPane = nullptr;
     TablesPane* m_tablesPane = nullptr;
+    ViewTabs* m_viewTabs = nullptr;
     // The item the filter dialog showed last, offered again next time.
     TFilterItem m_filterItem;
     std::array<QLabel*, 7> m_panels{};

@@ -188,16 +188,10 @@ const CommandSpec kCommands[] = {
     {"urlTG", "Канал в Telegram", ""},
 };
 
-// Commands that later work brings: the analysis views, the online catalogue and systems exchange, the interface
+// Commands that later work brings: the online catalogue and systems exchange, the interface
 // languages with the help file, and the self-update. They are skipped until
 // they are built.
 const std::set<std::string> kBuiltLater = {
-    // analysis views
-    "DrawsGraphDraw", "WeekStatCalc", "CardFilter_Include", "CardFilter_Exclude",
-    "LayoutFilter_Include", "LayoutFilter_Exclude", "WeekFilter_Include", "WeekFilter_Exclude",
-    "ViewColorCard", "ViewColorCardSequences", "ViewShemaGradient", "ViewWeekChartMode",
-    "ViewWeekChartType", "TabGraps", "TabCard", "TabLayout", "TabWeek", "AnalyzeRepeats",
-    "TotalSumCombs", "LayoutCalc", "LayoutCmpCalc", "LayoutXlsExport", "CardXlsExport",
     // online catalogue and systems exchange
     "ScriptLibrary", "ScriptLibraryRefresh", "ScriptLibraryDownload", "ScriptLibraryUpload",
     "ScriptLibraryReplace", "ScriptLibraryDelete", "ScriptLibraryView", "ScriptLibraryRates",

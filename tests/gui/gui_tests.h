@@ -20,5 +20,6 @@ int runStakesTabTests(int argc, char** argv);
 int runStartupTests(int argc, char** argv);
 int runStatPageTests(int argc, char** argv);
 int runSystemsTabTests(int argc, char** argv);
+int runViewsTabTests(int argc, char** argv);
 
 }  // namespace pentad::test

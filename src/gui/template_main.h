@@ -35,6 +35,7 @@ class ScenarioPane;
 class StakesPane;
 class StatPane;
 class SystemsPane;
+class CataloguePanel;
 class TablesPane;
 class ViewTabs;
 struct SheetTable;
@@ -82,6 +83,7 @@ public:
     CombsPane* combsPane() const { return m_combsPane; }
     StatPane* statPane() const { return m_statPane; }
     ScenarioPane* scenarioPane() const { return m_scenarioPane; }
+    CataloguePanel* cataloguePanel() const { return m_cataloguePanel; }
     SystemsPane* systemsPane() const { return m_systemsPane; }
     StakesPane* stakesPane() const { return m_stakesPane; }
     RatingsPane* ratingsPane() const { return m_ratingsPane; }
@@ -266,6 +268,7 @@ private:
     CombsPane* m_combsPane = nullptr;
     StatPane* m_statPane = nullptr;
     ScenarioPane* m_scenarioPane = nullptr;
+    CataloguePanel* m_cataloguePanel = nullptr;
     SystemsPane* m_systemsPane = nullptr;
     StakesPane* m_stakesPane = nullptr;
     RatingsPane* m_ratingsPane = nullptr;

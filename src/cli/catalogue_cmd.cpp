@@ -276,7 +276,7 @@ int deleteSystem(CliContext& ctx, const CatalogueArgs& args) {
     tSystemInfo system = findSystem(cat, args.id);
     ctx.ui.setAssumeYes(args.yes);
     if (!cat.ownSystem(system)) {
-        throw Error("Вы можете удалять только свои системы!");
+        throw Error(texts::kOnlyOwnSystems);
     }
     if (!ctx.shell.confirmNo(format("Вы действительно хотите удалить систему \"%s\"?",
                                     system.Title))) {

@@ -3,6 +3,8 @@
 // and the layout kept in "Pentad.frm".
 #include "template_main.h"
 
+#include "systems_online.h"
+
 #include <algorithm>
 
 #include <QAction>

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <utility>
@@ -36,6 +37,7 @@ class StakesPane;
 class StatPane;
 class SystemsPane;
 class CataloguePanel;
+class SystemsOnline;
 class TablesPane;
 class ViewTabs;
 struct SheetTable;
@@ -229,6 +231,7 @@ private:
     void createSystemMenu(QMenu* view);
     void systemsToggle();
     void systemsAdd();
+    std::function<QString(bool save)> systemFileChooser();
     void systemsProp();
     void systemsDelete();
     void systemStake(bool filterByList);
@@ -269,6 +272,7 @@ private:
     StatPane* m_statPane = nullptr;
     ScenarioPane* m_scenarioPane = nullptr;
     CataloguePanel* m_cataloguePanel = nullptr;
+    std::unique_ptr<SystemsOnline> m_systemsOnline;
     SystemsPane* m_systemsPane = nullptr;
     StakesPane* m_stakesPane = nullptr;
     RatingsPane* m_ratingsPane = nullptr;

@@ -12,6 +12,9 @@
 #include "archive_bytes.h"
 #include "catalogue_panel.h"
 #include "gui_tests.h"
+#include "models/systems_model.h"
+#include "shell/file_io.h"
+#include "systems_pane.h"
 #include "online/catalogue_protocol.h"
 #include "online/catalogue_texts.h"
 #include "online/http_client.h"
@@ -59,6 +62,7 @@ private slots:
 
     void listsFiltersAndRates();
     void withoutAnAddressShowsTheHint();
+    void systemsPageListsAndDownloads();
 
 private:
     ProgramFixture<TestProgram> m_fixture;
@@ -142,6 +146,51 @@ void CataloguePanelTest::withoutAnAddressShowsTheHint() {
     p.command("ScriptLibrary").trigger();
     QVERIFY(!p.workspace.form().ScriptLibraryOn);
     QVERIFY(!p.command("ScriptLibraryRefresh").isEnabled());
+}
+
+void CataloguePanelTest::systemsPageListsAndDownloads() {
+    LoopbackCatalogue server;
+    catalogue::Identity other{std::string(catalogue::kPentadAppId), "1.0", "hw-other", "Другой",
+                              "other@example.org", 1049};
+    CatalogueClient client(server.address(), other, [](const std::string& a, const std::string& b) {
+        return httpPostBody(a, b);
+    });
+    tSystemData system;
+    system.Info.Nums = 6;
+    system.Info.CSize = 2;
+    system.Info.Title = "Шесть";
+    system.Info.Author = "Другой";
+    system.Info.Descr = "Две линии";
+    system.CList = "01 02 03 04 05\r\n02 03 04 05 06";
+    const int id = client.putSystem(system, false);
+    QVERIFY(id > 0);
+    IniFile ini(m_fixture.path("Pentad.ini").toStdString());
+    ini.writeString(kOnlineSection, texts::kCatalogueKey, server.address());
+    ini.writeString(kOnlineSection, texts::kUserMailKey, "tester@example.org");
+
+    TestProgram& p = m_fixture.start();
+    p.command("SystemsOn").trigger();
+    SystemsModel& model = *p.window.systemsPane()->model();
+    QVERIFY(model.online());
+    QCOMPARE(model.rowCount(), 1);
+    QCOMPARE(model.data(model.index(0, 0)).toString(), QStringLiteral("Шесть"));
+    QCOMPARE(model.data(model.index(0, SystemsModel::StatusColumn)).toString(), QString());
+    QVERIFY(!p.command("SystemsDownload").isEnabled());
+
+    p.window.systemsPane()->focusRow(0);
+    p.window.updateActions();
+    QVERIFY(p.command("SystemsDownload").isEnabled());
+    p.command("SystemsDownload").trigger();
+    QVERIFY(p.ui.messages.empty());
+    QCOMPARE(model.data(model.index(0, SystemsModel::StatusColumn)).toString(),
+             QStringLiteral("Загружена"));
+    QVERIFY(fileExists(SystemFileName(p.workspace.folder(), model.system(0))));
+
+    // someone else's system cannot be deleted
+    p.command("SystemsDel").trigger();
+    QCOMPARE(p.ui.messages.size(), size_t{1});
+    QCOMPARE(p.ui.messages.back().text, std::string("Вы можете удалять только свои системы!"));
+    QCOMPARE(model.rowCount(), 1);
 }
 
 int runCataloguePanelTests(int argc, char** argv) {

@@ -192,8 +192,6 @@ const CommandSpec kCommands[] = {
 // languages with the help file, and the self-update. They are skipped until
 // they are built.
 const std::set<std::string> kBuiltLater = {
-    // online systems exchange
-    "SystemsDownload",
     // self-update
     "CheckUpdate", "AutoSelfUpdate"};
 

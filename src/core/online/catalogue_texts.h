@@ -62,6 +62,7 @@ inline constexpr const char* kSystemFetchFailed = "Ошибка загрузки
 inline constexpr const char* kSystemSaving = "Сохранение \"%s\"...";
 inline constexpr const char* kSystemDeleting = "Удаление \"%s\"...";
 inline constexpr const char* kSystemPutFailed = "Ошибка сохранения системы #%d!\r\r%s";
+inline constexpr const char* kOnlyOwnSystems = "Вы можете удалять только свои системы!";
 inline constexpr const char* kSystemCountMismatch =
     "Количество скачанных комбинаций ( %d ) отличается от ожидаемого значения ( %d )";
 

@@ -4,6 +4,9 @@
 // shown when no server is configured.
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QLabel>
 #include <QSet>
 #include <QTableView>
@@ -11,7 +14,9 @@
 
 #include "archive_bytes.h"
 #include "catalogue_panel.h"
+#include "dialogs/catalogue_dialogs.h"
 #include "gui_tests.h"
+#include "modal_script.h"
 #include "models/systems_model.h"
 #include "shell/file_io.h"
 #include "systems_pane.h"
@@ -134,6 +139,34 @@ void CataloguePanelTest::listsFiltersAndRates() {
     p.window.updateActions();
     p.command("ScriptLibraryDownload").trigger();
     QCOMPARE(p.workspace.scenario().count(), 1);
+
+    // publishing: a taken title keeps the dialog open, a free one sends it
+    p.window.updateActions();
+    QVERIFY(p.command("ScriptLibraryUpload").isEnabled());
+    p.ui.messages.clear();
+    bool stayedOpen = false;
+    onNextModal<ScriptPropertiesDialog>([&](ScriptPropertiesDialog* dialog) {
+        QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("edAuthor"))->text(),
+                 QStringLiteral("Тестер"));
+        dialog->findChild<QLineEdit*>(QStringLiteral("edTitle"))->setText(QStringLiteral("Первый"));
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        stayedOpen = dialog->isVisible();
+        dialog->findChild<QLineEdit*>(QStringLiteral("edTitle"))->setText(QStringLiteral("Мой"));
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    p.command("ScriptLibraryUpload").trigger();
+    QVERIFY(stayedOpen);
+    QCOMPARE(p.ui.messages.size(), size_t{1});
+    QCOMPARE(p.ui.messages[0].text, std::string(texts::kTitleTaken));
+    QVERIFY(panel.focused() != nullptr);
+    QCOMPARE(panel.focused()->Title, std::string("Мой"));
+    QVERIFY(panel.focused()->MineCompatible);
+    p.window.updateActions();
+    QVERIFY(p.command("ScriptLibraryDelete").isEnabled());
+    // the owner deletes it after the question
+    p.ui.queueAnswer(true);
+    p.command("ScriptLibraryDelete").trigger();
+    QCOMPARE(panel.view()->model()->rowCount(), 1);
 }
 
 void CataloguePanelTest::withoutAnAddressShowsTheHint() {

@@ -6,10 +6,14 @@
 #include <utime.h>
 
 #include <gtest/gtest.h>
+#include <httplib.h>
+
+#include <thread>
 
 #include <cmath>
 
 #include "app/workspace.h"
+#include "online/catalogue_codecs.h"
 #include "online/catalogue_protocol.h"
 #include "online/catalogue_texts.h"
 #include "online/http_client.h"
@@ -222,6 +226,28 @@ TEST_F(CatalogueClientTest, AnotherProgramDownloadsOnlyUniversalEntries) {
     }
     EXPECT_FALSE(client.scriptText(universal).empty());
     EXPECT_THROW(client.scriptText(bound), Error);
+}
+
+TEST(CatalogueClientBlank, ABlankDownloadLeavesTheScenarioAsItWas) {
+    // a server of another make that answers a blank "<script>"
+    httplib::Server blank;
+    blank.Post(".*", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content("<result><row><script>" + catalogue::base64Encode(" \r\n ") +
+                            "</script></row></result>",
+                        "text/plain");
+    });
+    const int port = blank.bind_to_any_port("127.0.0.1");
+    std::thread serving([&] { blank.listen_after_bind(); });
+    {
+        Installation bob("http://127.0.0.1:" + std::to_string(port), "Bob", "bob@example.org");
+        ASSERT_TRUE(bob.ws.scenario().ReplaceAll({"FULL:0#FIRST| | | | | | | |своё"}));
+        EXPECT_FALSE(bob.cat().downloadScript(7));
+        ASSERT_EQ(bob.ws.scenario().count(), 1);
+        EXPECT_EQ(bob.ws.scenario().lines()[0], "FULL:0#FIRST| | | | | | | |своё");
+        EXPECT_TRUE(bob.ui.messages.empty());
+    }
+    blank.stop();
+    serving.join();
 }
 
 TEST_F(CatalogueClientTest, WithoutAnAddressNothingIsSent) {

@@ -74,6 +74,7 @@ bool ScenarioRunner::begin(std::optional<uint32_t> seed) {
                           std::chrono::steady_clock::now().time_since_epoch().count()));
     m_sortColumn = m_ws.statPage().sortColumn();
     m_sortDescending = m_ws.statPage().sortDescending();
+    m_ws.stakes().BeginBatch();
     return true;
 }
 
@@ -81,6 +82,7 @@ void ScenarioRunner::finish() {
     if (!m_stop) {
         setStatusText(texts::kScenarioFinished);
     }
+    m_ws.stakes().EndBatch();
     m_running = false;
     m_stop = false;
     m_status.cycle = 0;
@@ -173,6 +175,7 @@ void ScenarioRunner::RunScenario() {
     if (!m_ws.form().StakesCheckOnLine) {
         book.CheckAndRefresh();
     }
+    book.FlushBatch();
     stats.RestoreWeights();
     m_ws.combs().ResetBuffer();
 }

@@ -426,4 +426,16 @@ void CombinationSet::ClearEntries() {
     m_changed = true;
 }
 
+void CombinationSet::AssignFrom(const CombinationSet& other) {
+    if (this == &other) {
+        return;
+    }
+    growTo(m_combs, other.m_combsCount);
+    std::copy_n(other.m_combs.begin(), other.m_combsCount, m_combs.begin());
+    m_combsCount = other.m_combsCount;
+    m_entries = other.m_entries;
+    m_undoCount = 0;
+    m_changed = true;
+}
+
 }  // namespace pentad

@@ -178,6 +178,10 @@ public:
     void RemoveLastEntry();
     void ClearEntries();
 
+    // The combinations and the filter entries of `other` (the undo copy is
+    // dropped): a set computed elsewhere becomes this one.
+    void AssignFrom(const CombinationSet& other);
+
     // ---- for the filtering steps ----
     // Rebuilds the set from the undo copy, keeping in order every combination
     // for which keep(comb, undoIndex) is true. progress(done) runs after every

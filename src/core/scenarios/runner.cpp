@@ -6,15 +6,19 @@
 #include "game/routines.h"
 #include "filters/filter_texts.h"
 #include "scenarios/scenario_texts.h"
+#include "scenarios/variant_pool.h"
 #include "shell/cp1251.h"
 #include "shell/error.h"
-#include "app/workspace.h"
 #include "systems/system_store.h"
 #include "systems/system_texts.h"
 
 namespace pentad {
 
-ScenarioRunner::ScenarioRunner(Workspace& ws) : m_ws(ws) {}
+ScenarioRunner::ScenarioRunner(ScenarioHost& host) : m_ws(host) {}
+
+int ScenarioRunner::threadCount() const {
+    return resolveJobs(jobs > 0 ? jobs : m_ws.scenarioJobs());
+}
 
 bool ScenarioRunner::CanRun() const {
     return m_ws.shell().isIdle() && !m_running && !m_ws.scenario().empty() &&
@@ -172,7 +176,7 @@ void ScenarioRunner::RunScenario() {
         log(texts::kBannerLine);
         RunScenarioLine(number, lines[i]);
     }
-    if (!m_ws.form().StakesCheckOnLine) {
+    if (!m_ws.stakesCheckOnLine()) {
         book.CheckAndRefresh();
     }
     book.FlushBatch();
@@ -181,7 +185,7 @@ void ScenarioRunner::RunScenario() {
 }
 
 void ScenarioRunner::checkAfterLine() {
-    if (m_ws.form().StakesCheckOnLine) {
+    if (m_ws.stakesCheckOnLine()) {
         m_ws.stakes().CheckAndRefresh();
     }
 }
@@ -211,33 +215,8 @@ void ScenarioRunner::RunScenarioLine(int lineNumber, const std::string& text) {
             variants = engine.ExpandVariants(items, static_cast<int>(items.size()));
         }
         log(format(texts::kLogVariantsCreated, static_cast<int>(variants.size())));
+        RunVariants(line, lineNumber, variants);
         const std::string shortText = OptionsToShortText(line.Options);
-        for (size_t v = 0; v < variants.size() && !m_stop; ++v) {
-            const TFilterRec variant = variants.at(v);
-            const int number = static_cast<int>(v) + 1;
-            const std::string variantText = VariantToText(variant);
-            log(std::string());
-            log(texts::kBannerLine);
-            log(format(texts::kLogApplyingVariant, number, variantText));
-            log(texts::kBannerLine);
-            setStatusText(format(texts::kStatusVariant, number, static_cast<int>(variants.size()),
-                                 variantText));
-            log(texts::kLogStartList);
-            if (BuildStartList(line.Options)) {
-                checkAfterLine();
-                break;
-            }
-            log(format(texts::kLogCount, combs.CombsCount()));
-            engine.ApplyVariant(variant);
-            if (m_stop) {
-                checkAfterLine();
-                break;
-            }
-            MakeScenarioStakes(line.Options, lineNumber, shortText + " + " + variantText,
-                               line.Comment, number);
-            log(texts::kBannerLine);
-            checkAfterLine();
-        }
         if (items.empty() && !m_stop) {
             log(texts::kLogNoFilters);
             log(std::string());
@@ -257,7 +236,136 @@ void ScenarioRunner::RunScenarioLine(int lineNumber, const std::string& text) {
     combs.DropUndo();
 }
 
-bool ScenarioRunner::BuildStartList(const TScriptOptions& o) {
+void ScenarioRunner::RunVariants(const TScriptLine& line, int lineNumber,
+                                 const FilterVariants& variants) {
+    const int threads = threadCount();
+    if (threads > 1 && variants.size() > 1 && line.Options.StartList != kStartCurr) {
+        RunVariantsInParallel(line, lineNumber, variants, threads);
+        return;
+    }
+    CombinationSet& combs = m_ws.combs();
+    FilterEngine& engine = m_ws.filters();
+    const std::string shortText = OptionsToShortText(line.Options);
+    for (size_t v = 0; v < variants.size() && !m_stop; ++v) {
+        const TFilterRec variant = variants.at(v);
+        const int number = static_cast<int>(v) + 1;
+        const std::string variantText = VariantToText(variant);
+        log(std::string());
+        log(texts::kBannerLine);
+        log(format(texts::kLogApplyingVariant, number, variantText));
+        log(texts::kBannerLine);
+        setStatusText(format(texts::kStatusVariant, number, static_cast<int>(variants.size()),
+                             variantText));
+        log(texts::kLogStartList);
+        if (BuildStartList(line.Options)) {
+            checkAfterLine();
+            break;
+        }
+        log(format(texts::kLogCount, combs.CombsCount()));
+        engine.ApplyVariant(variant);
+        if (m_stop) {
+            checkAfterLine();
+            break;
+        }
+        MakeScenarioStakes(line.Options, lineNumber, shortText + " + " + variantText,
+                           line.Comment, number);
+        log(texts::kBannerLine);
+        checkAfterLine();
+    }
+}
+
+// The same steps in the same order as above; only the filters of the
+// variants run on the pool. A line starting from the current set cannot:
+// each of its variants starts where the previous one ended.
+void ScenarioRunner::RunVariantsInParallel(const TScriptLine& line, int lineNumber,
+                                           const FilterVariants& variants, int threads) {
+    CombinationSet& combs = m_ws.combs();
+    const TScriptOptions& o = line.Options;
+    const std::string shortText = OptionsToShortText(o);
+    // Every variant starts from the same list: the first as the one-thread
+    // run builds it, the others as taken from the kept list.
+    const bool startStopped = BuildStartSet(o);
+    CombinationSet firstStart(m_ws.shell(), m_ws.archive());
+    firstStart.AssignFrom(combs);
+    CombinationSet otherStart(m_ws.shell(), m_ws.archive());
+    otherStart.AssignFrom(combs);
+    if (o.StartList == kStartExcl && o.DrawsExclude > 0) {
+        otherStart.ClearEntries();
+    }
+    const int startCount = combs.CombsCount();
+    // Files the statistics read are made here, once, not by the workers.
+    if (m_ws.statPage().PrefetchsEnabled) {
+        const TFilterRec first = variants.at(0);
+        for (size_t i = 0; i < first.size() && !startStopped; ++i) {
+            const TFilterPart& part = first[i];
+            const int entry = part.Active ? entryOf(m_ws.stats(), part.Method) : -1;
+            if (entry >= 0) {
+                m_ws.prefetchs().open(m_ws.stats(), entry);
+            }
+        }
+    }
+    VariantPool::Setup setup;
+    setup.archive = &m_ws.archive();
+    setup.stats = &m_ws.stats();
+    setup.page = &m_ws.statPage();
+    setup.folder = m_ws.folder();
+    setup.logging = logging();
+    setup.firstStart = &firstStart;
+    setup.otherStart = &otherStart;
+    setup.variants = &variants;
+    setup.threads = threads;
+    std::unique_ptr<VariantPool> pool;
+    if (!startStopped) {
+        pool = std::make_unique<VariantPool>(setup);
+    }
+    for (size_t v = 0; v < variants.size() && !m_stop; ++v) {
+        const TFilterRec variant = variants.at(v);
+        const int number = static_cast<int>(v) + 1;
+        const std::string variantText = VariantToText(variant);
+        log(std::string());
+        log(texts::kBannerLine);
+        log(format(texts::kLogApplyingVariant, number, variantText));
+        log(texts::kBannerLine);
+        setStatusText(format(texts::kStatusVariant, number, static_cast<int>(variants.size()),
+                             variantText));
+        log(texts::kLogStartList);
+        if (startStopped || PollStop()) {
+            checkAfterLine();
+            break;
+        }
+        if (o.ClearStakes) {
+            m_ws.stakes().ledger().Clear();
+        }
+        log(format(texts::kLogCount, startCount));
+        std::unique_ptr<VariantOutcome> out = pool->take(v, [this] { return PollStop(); });
+        if (!out) {
+            checkAfterLine();
+            break;
+        }
+        for (const std::string& text : out->log) {
+            log(text);
+        }
+        for (const auto& [kind, text] : out->messages) {
+            m_ws.shell().ui().message(kind, text);
+        }
+        combs.AssignFrom(*out->combs);
+        if (out->error) {
+            pool.reset();
+            std::rethrow_exception(out->error);
+        }
+        if (m_stop) {
+            checkAfterLine();
+            break;
+        }
+        MakeScenarioStakes(o, lineNumber, shortText + " + " + variantText, line.Comment, number);
+        log(texts::kBannerLine);
+        checkAfterLine();
+    }
+    pool.reset();
+    combs.DropUndo();
+}
+
+bool ScenarioRunner::BuildStartSet(const TScriptOptions& o) {
     CombinationSet& combs = m_ws.combs();
     const bool exclude = o.StartList == kStartExcl && o.DrawsExclude > 0;
     // The list without the newest draws is kept under (offset, N) for the
@@ -267,7 +375,7 @@ bool ScenarioRunner::BuildStartList(const TScriptOptions& o) {
         combs.DropUndo();
     } else {
         if (o.StartList == kStartFull || o.StartList == kStartExcl) {
-            m_ws.generateDefaultCombs();
+            combs.Generate(m_ws.defaultGenerateParams(), true);
             if (PollStop()) {
                 return true;
             }
@@ -278,7 +386,11 @@ bool ScenarioRunner::BuildStartList(const TScriptOptions& o) {
             combs.StoreBuffer(m_ws.offset(), o.DrawsExclude);
         }
     }
-    if (exclude && PollStop()) {
+    return exclude && PollStop();
+}
+
+bool ScenarioRunner::BuildStartList(const TScriptOptions& o) {
+    if (BuildStartSet(o)) {
         return true;
     }
     if (o.ClearStakes) {

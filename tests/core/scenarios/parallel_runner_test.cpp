@@ -53,6 +53,7 @@ protected:
 
     // Runs the test in a fresh folder; `stopAfter` stops it after that many
     // stakes (0: never).
+    // tests = 0: a forecast run.
     RunFiles run(int jobs, int tests, int stopAfter = 0,
                  const std::vector<std::string>& lines = kLines) {
         test::TempDir dir;
@@ -78,7 +79,11 @@ protected:
                     }
                 };
             }
-            runner.ScriptTest(tests, 7);
+            if (tests > 0) {
+                runner.ScriptTest(tests, 7);
+            } else {
+                runner.ScriptRun(7);
+            }
             files.stakes = runner.status().stakes;
             ws.shutdown();
         }
@@ -122,6 +127,12 @@ TEST_F(ParallelRunnerTest, SameSeedWritesTheSameFilesWithAnyNumberOfThreads) {
     ::unsetenv("PENTAD_FILTER_KERNEL");
     EXPECT_TRUE(direct.ledger == one.ledger);
     EXPECT_TRUE(direct.log == one.log);
+    // A forecast run uses the pool as well.
+    const RunFiles forecastOne = run(1, 0);
+    const RunFiles forecastTwo = run(2, 0);
+    EXPECT_GT(forecastOne.stakes, 0);
+    EXPECT_TRUE(forecastTwo.ledger == forecastOne.ledger);
+    EXPECT_TRUE(forecastTwo.log == forecastOne.log);
 }
 
 // Stopped on worker threads, the ledger is the beginning of the ledger the

@@ -112,12 +112,12 @@ void BM_TableFullSetTwoNumsRows(benchmark::State& state) {
     TCombsArray combs = fullSet();
     stat->LoadDraws(-1, a.lastIndex(), false);
     auto table = FilterKernel::table(*stat, selected, false, false, a.lastIndex());
-    const uint8_t* keep = table->data();
     for (auto _ : state) {
+        KeepLookup lookup(table->data());
         int kept = 0;
         for (const TCombRec& c : combs) {
-            const int n = fullSetIndex(c);
-            kept += n >= 0 ? keep[n] : 0;
+            const int keep = lookup(c);
+            kept += keep >= 0 ? keep : 0;
         }
         benchmark::DoNotOptimize(kept);
     }

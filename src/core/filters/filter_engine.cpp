@@ -33,12 +33,12 @@ void FilterEngine::CutByRows(TCustomStat& stat, const TStatDrawArray& rows,
     const bool sorted = m_page.SortedDraws;
     stat.LoadDraws(-1, last, sorted);
     if (auto table = FilterKernel::table(stat, rows, exclude, sorted, last)) {
-        const uint8_t* keep = table->data();
+        KeepLookup lookup(table->data());
         m_combs.RebuildFromUndo(
             [&](const TCombRec& comb, int) {
-                const int n = fullSetIndex(comb);
-                if (n >= 0) {
-                    return keep[n] != 0;
+                const int keep = lookup(comb);
+                if (keep >= 0) {
+                    return keep != 0;
                 }
                 return stat.TestCombination(comb, rows, exclude, sorted, last) != exclude;
             },

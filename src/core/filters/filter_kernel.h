@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -25,14 +26,46 @@ namespace pentad {
 // One keep flag per combination number: 1 when the step keeps it.
 using KeepTable = std::vector<uint8_t>;
 
-// The combination's number in the full set, or -1 with a digit above 9.
-inline int fullSetIndex(const TCombRec& comb) {
-    const auto& d = comb.Digits;
-    if (d[0] < 10 && d[1] < 10 && d[2] < 10 && d[3] < 10 && d[4] < 10) {
-        return (((d[0] * 10 + d[1]) * 10 + d[2]) * 10 + d[3]) * 10 + d[4];
+// Ten times the number of the first four digits (read as a 32-bit word,
+// digit 1 in the low byte), or -1 with a digit above 9.
+inline int prefixBase(uint32_t x) {
+    // A byte below 0x80 gets its top bit from adding 0x76 exactly when it is
+    // 10 or more; bytes from 0x80 have it already.
+    if (((x | (x + 0x76767676u)) & 0x80808080u) != 0) {
+        return -1;
     }
-    return -1;
+    // Pairs d1d2 and d3d4, then the four digits.
+    const uint32_t pairs = (x * 10 + (x >> 8)) & 0x00FF00FFu;
+    return static_cast<int>(((pairs * 100 + (pairs >> 16)) & 0xFFFFu) * 10);
 }
+
+// Looks combinations up in a keep table in the order of a set. Neighbours in
+// a set mostly share their first four digits, so the number is worked out
+// once per run of them.
+class KeepLookup {
+public:
+    explicit KeepLookup(const uint8_t* keep) : m_keep(keep) {}
+
+    // 1 keep, 0 drop, -1 outside the full set (the method has to answer).
+    int operator()(const TCombRec& comb) {
+        uint32_t x;
+        std::memcpy(&x, comb.Digits.data(), sizeof x);
+        if (x != m_prefix) {
+            m_prefix = x;
+            m_base = prefixBase(x);
+        }
+        const uint32_t last = comb.Digits[4];
+        if (m_base >= 0 && last <= 9) {
+            return m_keep[static_cast<uint32_t>(m_base) + last];
+        }
+        return -1;
+    }
+
+private:
+    const uint8_t* m_keep;
+    uint32_t m_prefix = 0xFFFFFFFFu;  // never a valid prefix
+    int m_base = -1;
+};
 
 class FilterKernel {
 public:

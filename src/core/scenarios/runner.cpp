@@ -16,6 +16,8 @@ namespace pentad {
 
 ScenarioRunner::ScenarioRunner(ScenarioHost& host) : m_ws(host) {}
 
+ScenarioRunner::~ScenarioRunner() = default;
+
 int ScenarioRunner::threadCount() const {
     return resolveJobs(jobs > 0 ? jobs : m_ws.scenarioJobs());
 }
@@ -86,6 +88,7 @@ void ScenarioRunner::finish() {
     if (!m_stop) {
         setStatusText(texts::kScenarioFinished);
     }
+    m_pool.reset();
     m_ws.stakes().EndBatch();
     m_running = false;
     m_stop = false;
@@ -285,12 +288,10 @@ void ScenarioRunner::RunVariantsInParallel(const TScriptLine& line, int lineNumb
     // Every variant starts from the same list: the first as the one-thread
     // run builds it, the others as taken from the kept list.
     const bool startStopped = BuildStartSet(o);
-    CombinationSet firstStart(m_ws.shell(), m_ws.archive());
-    firstStart.AssignFrom(combs);
-    CombinationSet otherStart(m_ws.shell(), m_ws.archive());
-    otherStart.AssignFrom(combs);
+    const CombinationSet::Snapshot firstStart = combs.TakeSnapshot();
+    CombinationSet::Snapshot otherStart = firstStart;
     if (o.StartList == kStartExcl && o.DrawsExclude > 0) {
-        otherStart.ClearEntries();
+        otherStart.entries.clear();
     }
     const int startCount = combs.CombsCount();
     // Files the statistics read are made here, once, not by the workers.
@@ -304,19 +305,27 @@ void ScenarioRunner::RunVariantsInParallel(const TScriptLine& line, int lineNumb
             }
         }
     }
-    VariantPool::Setup setup;
-    setup.archive = &m_ws.archive();
-    setup.stats = &m_ws.stats();
-    setup.page = &m_ws.statPage();
-    setup.folder = m_ws.folder();
-    setup.logging = logging();
-    setup.firstStart = &firstStart;
-    setup.otherStart = &otherStart;
-    setup.variants = &variants;
-    setup.threads = threads;
-    std::unique_ptr<VariantPool> pool;
-    if (!startStopped) {
-        pool = std::make_unique<VariantPool>(setup);
+    if (!m_pool && !startStopped) {
+        VariantPool::Setup setup;
+        setup.archive = &m_ws.archive();
+        setup.stats = &m_ws.stats();
+        setup.page = &m_ws.statPage();
+        setup.folder = m_ws.folder();
+        setup.logging = logging();
+        setup.threads = threads;
+        m_pool = std::make_unique<VariantPool>(setup);
+    }
+    // Ends the line on every way out, before the start sets go.
+    struct LineScope {
+        VariantPool* pool;
+        ~LineScope() {
+            if (pool != nullptr) {
+                pool->EndLine();
+            }
+        }
+    } scope{startStopped ? nullptr : m_pool.get()};
+    if (scope.pool != nullptr) {
+        scope.pool->StartLine(VariantPool::Line{&firstStart, &otherStart, &variants});
     }
     for (size_t v = 0; v < variants.size() && !m_stop; ++v) {
         const TFilterRec variant = variants.at(v);
@@ -337,7 +346,7 @@ void ScenarioRunner::RunVariantsInParallel(const TScriptLine& line, int lineNumb
             m_ws.stakes().ledger().Clear();
         }
         log(format(texts::kLogCount, startCount));
-        std::unique_ptr<VariantOutcome> out = pool->take(v, [this] { return PollStop(); });
+        std::unique_ptr<VariantOutcome> out = m_pool->take(v, [this] { return PollStop(); });
         if (!out) {
             checkAfterLine();
             break;
@@ -348,9 +357,8 @@ void ScenarioRunner::RunVariantsInParallel(const TScriptLine& line, int lineNumb
         for (const auto& [kind, text] : out->messages) {
             m_ws.shell().ui().message(kind, text);
         }
-        combs.AssignFrom(*out->combs);
+        combs.Assign(out->combs);
         if (out->error) {
-            pool.reset();
             std::rethrow_exception(out->error);
         }
         if (m_stop) {
@@ -361,7 +369,6 @@ void ScenarioRunner::RunVariantsInParallel(const TScriptLine& line, int lineNumb
         log(texts::kBannerLine);
         checkAfterLine();
     }
-    pool.reset();
     combs.DropUndo();
 }
 

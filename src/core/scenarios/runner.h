@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
@@ -18,6 +19,8 @@
 #include "scenarios/script_line.h"
 
 namespace pentad {
+
+class VariantPool;
 
 struct ScenarioStatus {
     int lines = 0;
@@ -30,6 +33,7 @@ struct ScenarioStatus {
 class ScenarioRunner : public FilterRunHooks {
 public:
     explicit ScenarioRunner(ScenarioHost& host);
+    ~ScenarioRunner() override;
 
     // Threads of a scenario test: 0 follows the host's setting (one per core
     // unless configured), 1 runs everything on the calling thread. The
@@ -94,6 +98,7 @@ private:
     std::chrono::steady_clock::time_point m_lastThrottled{};
     int m_sortColumn = 1;
     bool m_sortDescending = false;
+    std::unique_ptr<VariantPool> m_pool;  // worker threads for the run
 };
 
 }  // namespace pentad

@@ -99,9 +99,7 @@ struct VariantPool::Worker {
 };
 
 VariantPool::VariantPool(const Setup& setup) : m_setup(setup) {
-    const size_t count = m_setup.variants->size();
-    const size_t threads =
-        std::min<size_t>(count, static_cast<size_t>(std::max(1, m_setup.threads)));
+    const size_t threads = static_cast<size_t>(std::max(1, m_setup.threads));
     m_ahead = threads * 4;
     for (size_t i = 0; i < threads; ++i) {
         m_workers.push_back(std::make_unique<Worker>(m_setup, m_cancel));
@@ -112,50 +110,76 @@ VariantPool::VariantPool(const Setup& setup) : m_setup(setup) {
 }
 
 VariantPool::~VariantPool() {
-    cancel();
+    EndLine();
+    {
+        std::lock_guard lock(m_mutex);
+        m_quit = true;
+    }
+    m_changed.notify_all();
     for (std::thread& t : m_threads) {
         t.join();
     }
 }
 
-void VariantPool::cancel() {
+void VariantPool::StartLine(const Line& line) {
+    EndLine();
     {
         std::lock_guard lock(m_mutex);
-        m_cancel = true;
+        m_line = line;
+        m_done.clear();
+        m_next = 0;
+        m_taken = 0;
+        m_cancel = false;
+        m_active = true;
     }
     m_changed.notify_all();
 }
 
+void VariantPool::EndLine() {
+    std::unique_lock lock(m_mutex);
+    if (!m_active) {
+        return;
+    }
+    m_cancel = true;
+    m_changed.notify_all();
+    m_changed.wait(lock, [&] { return m_busy == 0; });
+    m_active = false;
+    m_done.clear();
+}
+
 void VariantPool::work(Worker& w) {
-    const size_t count = m_setup.variants->size();
     for (;;) {
         size_t index;
+        Line line;
         {
             std::unique_lock lock(m_mutex);
             m_changed.wait(lock, [&] {
-                return m_cancel || m_next >= count || m_next < m_taken + m_ahead;
+                return m_quit || (m_active && !m_cancel && m_next < m_line.variants->size() &&
+                                  m_next < m_taken + m_ahead);
             });
-            if (m_cancel || m_next >= count) {
+            if (m_quit) {
                 return;
             }
             index = m_next++;
+            line = m_line;
+            ++m_busy;
         }
         auto out = std::make_unique<VariantOutcome>();
         w.ui.sink = &out->messages;
         w.hooks.sink = &out->log;
         try {
-            w.combs.AssignFrom(index == 0 ? *m_setup.firstStart : *m_setup.otherStart);
-            w.engine.ApplyVariant(m_setup.variants->at(index));
+            w.combs.Assign(index == 0 ? *line.firstStart : *line.otherStart);
+            w.engine.ApplyVariant(line.variants->at(index));
         } catch (...) {
             out->error = std::current_exception();
         }
-        out->combs = std::make_unique<CombinationSet>(w.shell, *m_setup.archive);
-        out->combs->AssignFrom(w.combs);
+        out->combs = w.combs.TakeSnapshot();
         w.ui.sink = nullptr;
         w.hooks.sink = nullptr;
         {
             std::lock_guard lock(m_mutex);
             m_done[index] = std::move(out);
+            --m_busy;
         }
         m_changed.notify_all();
     }

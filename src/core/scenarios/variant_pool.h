@@ -38,23 +38,26 @@ struct VariantOutcome {
     std::vector<std::string> log;
     std::vector<std::pair<MessageKind, std::string>> messages;
     std::exception_ptr error;
-    std::unique_ptr<CombinationSet> combs;  // the set after the filters
+    CombinationSet::Snapshot combs;  // the set after the filters
 };
 
 class VariantPool {
 public:
+    // What the workers copy once: the pool serves every line of a run.
     struct Setup {
         const DrawArchive* archive = nullptr;
         const TStatList* stats = nullptr;
         const StatPage* page = nullptr;
         std::string folder;
         bool logging = false;
-        // The start set of the first variant and of the others (the others
-        // reuse the kept list, without its filter entries).
-        const CombinationSet* firstStart = nullptr;
-        const CombinationSet* otherStart = nullptr;
-        const FilterVariants* variants = nullptr;
         int threads = 2;
+    };
+    // One line: the start set of its first variant and of the others (the
+    // others reuse the kept list, without its filter entries).
+    struct Line {
+        const CombinationSet::Snapshot* firstStart = nullptr;
+        const CombinationSet::Snapshot* otherStart = nullptr;
+        const FilterVariants* variants = nullptr;
     };
 
     explicit VariantPool(const Setup& setup);
@@ -62,13 +65,15 @@ public:
     VariantPool(const VariantPool&) = delete;
     VariantPool& operator=(const VariantPool&) = delete;
 
+    // Starts the variants of a line; the line must outlive EndLine.
+    void StartLine(const Line& line);
     // The outcome of variant `index`, waiting for it; `poll` runs every few
     // milliseconds meanwhile and returns true to give up (null is returned).
     // Outcomes must be taken in order; taking one lets the workers go on.
     std::unique_ptr<VariantOutcome> take(size_t index, const std::function<bool()>& poll);
-
-    // Workers finish the variant at hand early and take no more.
-    void cancel();
+    // Workers finish the variant at hand early and take no more; returns
+    // when none of them works on the line any longer.
+    void EndLine();
 
 private:
     struct Worker;
@@ -79,6 +84,10 @@ private:
     std::vector<std::thread> m_threads;
     std::mutex m_mutex;
     std::condition_variable m_changed;
+    Line m_line;
+    bool m_active = false;
+    bool m_quit = false;
+    int m_busy = 0;
     std::map<size_t, std::unique_ptr<VariantOutcome>> m_done;
     size_t m_next = 0;
     size_t m_taken = 0;

@@ -46,7 +46,12 @@ bool StakeBook::CheckAndRefresh() {
     bool scored = CheckStakes(m_shell, m_ledger, m_archive, m_stats.config, m_ratings, m_log,
                               m_batch ? &m_scanFrom : nullptr);
     if (scored) {
-        m_ledger.Reopen();
+        // Reopening flushes the ledger to the disk; a batch does it once.
+        if (m_batch) {
+            m_reopenPending = true;
+        } else {
+            m_ledger.Reopen();
+        }
         SortRatings(ratingsSortColumn, ratingsDescending);
     }
     m_changes |= 1;
@@ -56,10 +61,15 @@ bool StakeBook::CheckAndRefresh() {
 void StakeBook::BeginBatch() {
     m_batch = true;
     m_ratingsPending = false;
+    m_reopenPending = false;
     m_scanFrom = 0;
 }
 
 bool StakeBook::FlushBatch() {
+    if (m_reopenPending) {
+        m_reopenPending = false;
+        m_ledger.Reopen();
+    }
     if (!m_ratingsPending) {
         return true;
     }

@@ -55,7 +55,8 @@ public:
 
     // A batch of checks (a scenario run): the ledger is read only from the
     // first record that may still need scoring, and the ratings file is
-    // written by FlushBatch (after each pass) rather than after each check.
+    // written and the ledger flushed by FlushBatch (after each pass) rather
+    // than after each check.
     // The ratings in memory follow every check as before, so the file after
     // a flush is the one the last check would have written.
     void BeginBatch();
@@ -114,6 +115,7 @@ private:
     bool m_suspended = false;
     bool m_batch = false;
     bool m_ratingsPending = false;
+    bool m_reopenPending = false;
     int m_scanFrom = 0;
 };
 

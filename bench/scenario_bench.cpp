@@ -13,6 +13,7 @@
 #include "shell/shell.h"
 #include "shell/user_interface.h"
 #include "app/workspace.h"
+#include "filters/filter_kernel.h"
 
 namespace {
 
@@ -24,7 +25,10 @@ constexpr const char* kLine =
     "EXCL:10#RAND|TSD1#NUMS:100-300;100#LLV:1-3;1#SF:0|TMF1#EVEN:50,100#CMV:10,20#SF:0| | | | | "
     "|bench";
 
-void BM_ScenarioTest20(benchmark::State& state) {
+// One scenario test of `tests` draws with `jobs` threads; `direct` selects
+// the reference filter path. The statistics tables of the filter kernel are
+// dropped before each run, so every run makes its own.
+void runScenarioTest(benchmark::State& state, int tests, int jobs, bool direct) {
     for (auto _ : state) {
         state.PauseTiming();
         char pattern[] = "/tmp/pentad-scenario-XXXXXX";
@@ -53,18 +57,60 @@ void BM_ScenarioTest20(benchmark::State& state) {
         ws->openLedger();
         ws->generateDefaultCombs();
         ws->scenario().AddLine(kLine);
+        ws->runner().jobs = jobs;
+        FilterKernel::clear();
+        if (direct) {
+            ::setenv("PENTAD_FILTER_KERNEL", "direct", 1);
+        }
         state.ResumeTiming();
-        ws->runner().ScriptTest(20, 1);
+        ws->runner().ScriptTest(tests, 1);
         state.PauseTiming();
+        ::unsetenv("PENTAD_FILTER_KERNEL");
         state.counters["stakes"] = ws->runner().status().stakes;
         ws.reset();
         std::filesystem::remove_all(folder);
         state.ResumeTiming();
     }
     state.counters["ms_per_variant"] =
-        benchmark::Counter(720, benchmark::Counter::kIsIterationInvariantRate |
-                                    benchmark::Counter::kInvert);
+        benchmark::Counter(36.0 * tests, benchmark::Counter::kIsIterationInvariantRate |
+                                             benchmark::Counter::kInvert);
+}
+
+// The reference: direct filter path on one thread, as before the kernel.
+void BM_ScenarioTest20Direct1(benchmark::State& state) {
+    runScenarioTest(state, 20, 1, true);
+}
+BENCHMARK(BM_ScenarioTest20Direct1)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+void BM_ScenarioTest20(benchmark::State& state) {
+    runScenarioTest(state, 20, 1, false);
 }
 BENCHMARK(BM_ScenarioTest20)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+void BM_ScenarioTest20Jobs2(benchmark::State& state) {
+    runScenarioTest(state, 20, 2, false);
+}
+BENCHMARK(BM_ScenarioTest20Jobs2)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+void BM_ScenarioTest20Direct2(benchmark::State& state) {
+    runScenarioTest(state, 20, 2, true);
+}
+BENCHMARK(BM_ScenarioTest20Direct2)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+void BM_ScenarioTest100Direct1(benchmark::State& state) {
+    runScenarioTest(state, 100, 1, true);
+}
+BENCHMARK(BM_ScenarioTest100Direct1)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_ScenarioTest100Jobs2(benchmark::State& state) {
+    runScenarioTest(state, 100, 2, false);
+}
+BENCHMARK(BM_ScenarioTest100Jobs2)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// About a year and a half of draws.
+void BM_ScenarioTest1000Jobs2(benchmark::State& state) {
+    runScenarioTest(state, 1000, 2, false);
+}
+BENCHMARK(BM_ScenarioTest1000Jobs2)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace

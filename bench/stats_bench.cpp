@@ -5,6 +5,7 @@
 
 #include <random>
 
+#include "filters/filter_kernel.h"
 #include "game/draw_archive.h"
 #include "stats/prefetch.h"
 #include "stats/stat_list.h"
@@ -94,6 +95,34 @@ void BM_TestFullSetTwoNumsRows(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TestFullSetTwoNumsRows)->Unit(benchmark::kMillisecond);
+
+// The same test by the filter kernel: one table lookup per combination, the
+// table made before the timing (a scenario makes it once per selection).
+void BM_TableFullSetTwoNumsRows(benchmark::State& state) {
+    DrawArchive a = randomArchive(100);
+    TStatList list(a.draws());
+    list.Fill();
+    auto stat = list.CreateStat(list.IndexOfCode("NUMS"));
+    TStatDrawArray selected;
+    for (uint16_t d : {7, 8}) {
+        TStatRow r;
+        r.setV(1, d);
+        selected.append(r);
+    }
+    TCombsArray combs = fullSet();
+    stat->LoadDraws(-1, a.lastIndex(), false);
+    auto table = FilterKernel::table(*stat, selected, false, false, a.lastIndex());
+    for (auto _ : state) {
+        KeepLookup lookup(table->data());
+        int kept = 0;
+        for (const TCombRec& c : combs) {
+            const int keep = lookup(c);
+            kept += keep >= 0 ? keep : 0;
+        }
+        benchmark::DoNotOptimize(kept);
+    }
+}
+BENCHMARK(BM_TableFullSetTwoNumsRows)->Unit(benchmark::kMillisecond);
 
 // The floor for the loop above: one plain pass over the same store.
 void BM_PlainPassFullSet(benchmark::State& state) {

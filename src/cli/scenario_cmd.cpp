@@ -19,6 +19,7 @@ namespace {
 
 struct RunOptions {
     std::optional<uint32_t> seed;
+    int jobs = 0;
     bool log = false;
     int count = 10;
 };
@@ -132,6 +133,9 @@ void addScenarioCommands(CLI::App& app, CliContext& ctx) {
     test->add_option("--count", run->count, "Number of tests T")->required();
     test->add_option("--seed", run->seed, "Seed of the random choices");
     test->add_flag("--log", run->log, "Write the scenario log (its path goes to stderr)");
+    test->add_option("--jobs", run->jobs,
+                     "Threads (default: the ScenarioJobs key, else one per core; 1: none)")
+        ->check(CLI::Range(1, 64));
     test->callback([&ctx, run] {
         ctx.action = [&ctx, run] {
             if (!prepareRun(ctx, *run)) {
@@ -142,6 +146,7 @@ void addScenarioCommands(CLI::App& app, CliContext& ctx) {
             if (run->count < 1 || run->count > most) {
                 throw UsageError(format("--count: 1..%d", std::max(1, most)));
             }
+            ws.runner().jobs = run->jobs;
             bool ok = ws.runner().ScriptTest(run->count, run->seed);
             printRunSummary(ws);
             return ok ? 0 : 1;

@@ -34,7 +34,7 @@ Workspace::Workspace(Shell& shell, std::string folder)
       m_stakes(m_shell, m_folder, m_archive, m_stats, m_combs),
       m_scenario(m_shell, filePath(texts::kScenarioFileName)),
       m_scriptLog(m_shell, m_folder),
-      m_runner(*this),
+      m_runner(m_scenarioHost),
       m_online(*this) {
     m_form.load(m_frm);
     {
@@ -197,6 +197,25 @@ void Workspace::renewPrefetchGroups(const std::bitset<13>& groups) {
         m_prefetchs.discard(m_stats, groups);
     }
 }
+
+Shell& WorkspaceScenarioHost::shell() { return m_ws.shell(); }
+const std::string& WorkspaceScenarioHost::folder() const { return m_ws.folder(); }
+Scenario& WorkspaceScenarioHost::scenario() { return m_ws.scenario(); }
+ScriptLog& WorkspaceScenarioHost::scriptLog() { return m_ws.scriptLog(); }
+const DrawArchive& WorkspaceScenarioHost::archive() const { return m_ws.archive(); }
+int WorkspaceScenarioHost::offset() const { return m_ws.offset(); }
+void WorkspaceScenarioHost::setOffset(int k) { m_ws.setOffset(k); }
+TStatList& WorkspaceScenarioHost::stats() { return m_ws.stats(); }
+StatPage& WorkspaceScenarioHost::statPage() { return m_ws.statPage(); }
+PrefetchStore& WorkspaceScenarioHost::prefetchs() { return m_ws.prefetchs(); }
+CombinationSet& WorkspaceScenarioHost::combs() { return m_ws.combs(); }
+FilterEngine& WorkspaceScenarioHost::filters() { return m_ws.filters(); }
+StakeBook& WorkspaceScenarioHost::stakes() { return m_ws.stakes(); }
+GenerateParams WorkspaceScenarioHost::defaultGenerateParams() const {
+    return loadGenerateParams(const_cast<Workspace&>(m_ws).ini());
+}
+bool WorkspaceScenarioHost::stakesCheckOnLine() const { return m_ws.form().StakesCheckOnLine; }
+int WorkspaceScenarioHost::scenarioJobs() const { return m_ws.form().ScenarioJobs; }
 
 void Workspace::generateDefaultCombs() {
     m_combs.Generate(loadGenerateParams(m_ini), true);

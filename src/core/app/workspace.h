@@ -49,6 +49,33 @@ struct DrawInfo {
     std::array<std::vector<int>, 10> cells;
 };
 
+class Workspace;
+
+// The workspace as the scenario runner sees it.
+class WorkspaceScenarioHost : public ScenarioHost {
+public:
+    explicit WorkspaceScenarioHost(Workspace& ws) : m_ws(ws) {}
+    Shell& shell() override;
+    const std::string& folder() const override;
+    Scenario& scenario() override;
+    ScriptLog& scriptLog() override;
+    const DrawArchive& archive() const override;
+    int offset() const override;
+    void setOffset(int k) override;
+    TStatList& stats() override;
+    StatPage& statPage() override;
+    PrefetchStore& prefetchs() override;
+    CombinationSet& combs() override;
+    FilterEngine& filters() override;
+    StakeBook& stakes() override;
+    GenerateParams defaultGenerateParams() const override;
+    bool stakesCheckOnLine() const override;
+    int scenarioJobs() const override;
+
+private:
+    Workspace& m_ws;
+};
+
 class Workspace {
 public:
     // Opens the configuration files of `folder`; reads settings with their
@@ -206,6 +233,7 @@ private:
     StakeBook m_stakes;
     Scenario m_scenario;
     ScriptLog m_scriptLog;
+    WorkspaceScenarioHost m_scenarioHost{*this};
     ScenarioRunner m_runner;
     OnlineServices m_online;
     unsigned m_changes = kChangeNone;

@@ -426,4 +426,18 @@ void CombinationSet::ClearEntries() {
     m_changed = true;
 }
 
+CombinationSet::Snapshot CombinationSet::TakeSnapshot() const {
+    return Snapshot{TCombsArray(m_combs.begin(), m_combs.begin() + m_combsCount), m_entries};
+}
+
+void CombinationSet::Assign(const Snapshot& snapshot) {
+    const int count = static_cast<int>(snapshot.combs.size());
+    growTo(m_combs, count);
+    std::copy(snapshot.combs.begin(), snapshot.combs.end(), m_combs.begin());
+    m_combsCount = count;
+    m_entries = snapshot.entries;
+    m_undoCount = 0;
+    m_changed = true;
+}
+
 }  // namespace pentad

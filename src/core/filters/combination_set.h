@@ -178,6 +178,17 @@ public:
     void RemoveLastEntry();
     void ClearEntries();
 
+    // The combinations and filter entries of a set, apart from the set (a
+    // set computed on another thread is handed over this way).
+    struct Snapshot {
+        TCombsArray combs;
+        std::vector<FilterEntry> entries;
+    };
+    Snapshot TakeSnapshot() const;
+    // The snapshot's combinations and entries become this set's (the undo
+    // copy is dropped).
+    void Assign(const Snapshot& snapshot);
+
     // ---- for the filtering steps ----
     // Rebuilds the set from the undo copy, keeping in order every combination
     // for which keep(comb, undoIndex) is true. progress(done) runs after every

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "filters/filter_engine.h"
 
+#include "filters/filter_kernel.h"
 #include "filters/filter_texts.h"
 #include "game/routines.h"
 #include "shell/error.h"
@@ -31,11 +32,24 @@ void FilterEngine::CutByRows(TCustomStat& stat, const TStatDrawArray& rows,
     const int last = lastIndex();
     const bool sorted = m_page.SortedDraws;
     stat.LoadDraws(-1, last, sorted);
-    m_combs.RebuildFromUndo(
-        [&](const TCombRec& comb, int) {
-            return stat.TestCombination(comb, rows, exclude, sorted, last) != exclude;
-        },
-        m_combs.UndoCount(), [](int) {});
+    if (auto table = FilterKernel::table(stat, rows, exclude, sorted, last)) {
+        KeepLookup lookup(table->data());
+        m_combs.RebuildFromUndo(
+            [&](const TCombRec& comb, int) {
+                const int keep = lookup(comb);
+                if (keep >= 0) {
+                    return keep != 0;
+                }
+                return stat.TestCombination(comb, rows, exclude, sorted, last) != exclude;
+            },
+            m_combs.UndoCount(), [](int) {});
+    } else {
+        m_combs.RebuildFromUndo(
+            [&](const TCombRec& comb, int) {
+                return stat.TestCombination(comb, rows, exclude, sorted, last) != exclude;
+            },
+            m_combs.UndoCount(), [](int) {});
+    }
     m_combs.AddFilterEntry(exclude, caption, description);
 }
 

@@ -6,15 +6,21 @@
 #include "game/routines.h"
 #include "filters/filter_texts.h"
 #include "scenarios/scenario_texts.h"
+#include "scenarios/variant_pool.h"
 #include "shell/cp1251.h"
 #include "shell/error.h"
-#include "app/workspace.h"
 #include "systems/system_store.h"
 #include "systems/system_texts.h"
 
 namespace pentad {
 
-ScenarioRunner::ScenarioRunner(Workspace& ws) : m_ws(ws) {}
+ScenarioRunner::ScenarioRunner(ScenarioHost& host) : m_ws(host) {}
+
+ScenarioRunner::~ScenarioRunner() = default;
+
+int ScenarioRunner::threadCount() const {
+    return resolveJobs(jobs > 0 ? jobs : m_ws.scenarioJobs());
+}
 
 bool ScenarioRunner::CanRun() const {
     return m_ws.shell().isIdle() && !m_running && !m_ws.scenario().empty() &&
@@ -74,6 +80,7 @@ bool ScenarioRunner::begin(std::optional<uint32_t> seed) {
                           std::chrono::steady_clock::now().time_since_epoch().count()));
     m_sortColumn = m_ws.statPage().sortColumn();
     m_sortDescending = m_ws.statPage().sortDescending();
+    m_ws.stakes().BeginBatch();
     return true;
 }
 
@@ -81,6 +88,8 @@ void ScenarioRunner::finish() {
     if (!m_stop) {
         setStatusText(texts::kScenarioFinished);
     }
+    m_pool.reset();
+    m_ws.stakes().EndBatch();
     m_running = false;
     m_stop = false;
     m_status.cycle = 0;
@@ -170,15 +179,16 @@ void ScenarioRunner::RunScenario() {
         log(texts::kBannerLine);
         RunScenarioLine(number, lines[i]);
     }
-    if (!m_ws.form().StakesCheckOnLine) {
+    if (!m_ws.stakesCheckOnLine()) {
         book.CheckAndRefresh();
     }
+    book.FlushBatch();
     stats.RestoreWeights();
     m_ws.combs().ResetBuffer();
 }
 
 void ScenarioRunner::checkAfterLine() {
-    if (m_ws.form().StakesCheckOnLine) {
+    if (m_ws.stakesCheckOnLine()) {
         m_ws.stakes().CheckAndRefresh();
     }
 }
@@ -208,33 +218,8 @@ void ScenarioRunner::RunScenarioLine(int lineNumber, const std::string& text) {
             variants = engine.ExpandVariants(items, static_cast<int>(items.size()));
         }
         log(format(texts::kLogVariantsCreated, static_cast<int>(variants.size())));
+        RunVariants(line, lineNumber, variants);
         const std::string shortText = OptionsToShortText(line.Options);
-        for (size_t v = 0; v < variants.size() && !m_stop; ++v) {
-            const TFilterRec variant = variants.at(v);
-            const int number = static_cast<int>(v) + 1;
-            const std::string variantText = VariantToText(variant);
-            log(std::string());
-            log(texts::kBannerLine);
-            log(format(texts::kLogApplyingVariant, number, variantText));
-            log(texts::kBannerLine);
-            setStatusText(format(texts::kStatusVariant, number, static_cast<int>(variants.size()),
-                                 variantText));
-            log(texts::kLogStartList);
-            if (BuildStartList(line.Options)) {
-                checkAfterLine();
-                break;
-            }
-            log(format(texts::kLogCount, combs.CombsCount()));
-            engine.ApplyVariant(variant);
-            if (m_stop) {
-                checkAfterLine();
-                break;
-            }
-            MakeScenarioStakes(line.Options, lineNumber, shortText + " + " + variantText,
-                               line.Comment, number);
-            log(texts::kBannerLine);
-            checkAfterLine();
-        }
         if (items.empty() && !m_stop) {
             log(texts::kLogNoFilters);
             log(std::string());
@@ -254,7 +239,140 @@ void ScenarioRunner::RunScenarioLine(int lineNumber, const std::string& text) {
     combs.DropUndo();
 }
 
-bool ScenarioRunner::BuildStartList(const TScriptOptions& o) {
+void ScenarioRunner::RunVariants(const TScriptLine& line, int lineNumber,
+                                 const FilterVariants& variants) {
+    const int threads = threadCount();
+    if (threads > 1 && variants.size() > 1 && line.Options.StartList != kStartCurr) {
+        RunVariantsInParallel(line, lineNumber, variants, threads);
+        return;
+    }
+    CombinationSet& combs = m_ws.combs();
+    FilterEngine& engine = m_ws.filters();
+    const std::string shortText = OptionsToShortText(line.Options);
+    for (size_t v = 0; v < variants.size() && !m_stop; ++v) {
+        const TFilterRec variant = variants.at(v);
+        const int number = static_cast<int>(v) + 1;
+        const std::string variantText = VariantToText(variant);
+        log(std::string());
+        log(texts::kBannerLine);
+        log(format(texts::kLogApplyingVariant, number, variantText));
+        log(texts::kBannerLine);
+        setStatusText(format(texts::kStatusVariant, number, static_cast<int>(variants.size()),
+                             variantText));
+        log(texts::kLogStartList);
+        if (BuildStartList(line.Options)) {
+            checkAfterLine();
+            break;
+        }
+        log(format(texts::kLogCount, combs.CombsCount()));
+        engine.ApplyVariant(variant);
+        if (m_stop) {
+            checkAfterLine();
+            break;
+        }
+        MakeScenarioStakes(line.Options, lineNumber, shortText + " + " + variantText,
+                           line.Comment, number);
+        log(texts::kBannerLine);
+        checkAfterLine();
+    }
+}
+
+// The same steps in the same order as above; only the filters of the
+// variants run on the pool. A line starting from the current set cannot:
+// each of its variants starts where the previous one ended.
+void ScenarioRunner::RunVariantsInParallel(const TScriptLine& line, int lineNumber,
+                                           const FilterVariants& variants, int threads) {
+    CombinationSet& combs = m_ws.combs();
+    const TScriptOptions& o = line.Options;
+    const std::string shortText = OptionsToShortText(o);
+    // Every variant starts from the same list: the first as the one-thread
+    // run builds it, the others as taken from the kept list.
+    const bool startStopped = BuildStartSet(o);
+    const CombinationSet::Snapshot firstStart = combs.TakeSnapshot();
+    CombinationSet::Snapshot otherStart = firstStart;
+    if (o.StartList == kStartExcl && o.DrawsExclude > 0) {
+        otherStart.entries.clear();
+    }
+    const int startCount = combs.CombsCount();
+    // Files the statistics read are made here, once, not by the workers.
+    if (m_ws.statPage().PrefetchsEnabled) {
+        const TFilterRec first = variants.at(0);
+        for (size_t i = 0; i < first.size() && !startStopped; ++i) {
+            const TFilterPart& part = first[i];
+            const int entry = part.Active ? entryOf(m_ws.stats(), part.Method) : -1;
+            if (entry >= 0) {
+                m_ws.prefetchs().open(m_ws.stats(), entry);
+            }
+        }
+    }
+    if (!m_pool && !startStopped) {
+        VariantPool::Setup setup;
+        setup.archive = &m_ws.archive();
+        setup.stats = &m_ws.stats();
+        setup.page = &m_ws.statPage();
+        setup.folder = m_ws.folder();
+        setup.logging = logging();
+        setup.threads = threads;
+        m_pool = std::make_unique<VariantPool>(setup);
+    }
+    // Ends the line on every way out, before the start sets go.
+    struct LineScope {
+        VariantPool* pool;
+        ~LineScope() {
+            if (pool != nullptr) {
+                pool->EndLine();
+            }
+        }
+    } scope{startStopped ? nullptr : m_pool.get()};
+    if (scope.pool != nullptr) {
+        scope.pool->StartLine(VariantPool::Line{&firstStart, &otherStart, &variants});
+    }
+    for (size_t v = 0; v < variants.size() && !m_stop; ++v) {
+        const TFilterRec variant = variants.at(v);
+        const int number = static_cast<int>(v) + 1;
+        const std::string variantText = VariantToText(variant);
+        log(std::string());
+        log(texts::kBannerLine);
+        log(format(texts::kLogApplyingVariant, number, variantText));
+        log(texts::kBannerLine);
+        setStatusText(format(texts::kStatusVariant, number, static_cast<int>(variants.size()),
+                             variantText));
+        log(texts::kLogStartList);
+        if (startStopped || PollStop()) {
+            checkAfterLine();
+            break;
+        }
+        if (o.ClearStakes) {
+            m_ws.stakes().ledger().Clear();
+        }
+        log(format(texts::kLogCount, startCount));
+        std::unique_ptr<VariantOutcome> out = m_pool->take(v, [this] { return PollStop(); });
+        if (!out) {
+            checkAfterLine();
+            break;
+        }
+        for (const std::string& text : out->log) {
+            log(text);
+        }
+        for (const auto& [kind, text] : out->messages) {
+            m_ws.shell().ui().message(kind, text);
+        }
+        combs.Assign(out->combs);
+        if (out->error) {
+            std::rethrow_exception(out->error);
+        }
+        if (m_stop) {
+            checkAfterLine();
+            break;
+        }
+        MakeScenarioStakes(o, lineNumber, shortText + " + " + variantText, line.Comment, number);
+        log(texts::kBannerLine);
+        checkAfterLine();
+    }
+    combs.DropUndo();
+}
+
+bool ScenarioRunner::BuildStartSet(const TScriptOptions& o) {
     CombinationSet& combs = m_ws.combs();
     const bool exclude = o.StartList == kStartExcl && o.DrawsExclude > 0;
     // The list without the newest draws is kept under (offset, N) for the
@@ -264,7 +382,7 @@ bool ScenarioRunner::BuildStartList(const TScriptOptions& o) {
         combs.DropUndo();
     } else {
         if (o.StartList == kStartFull || o.StartList == kStartExcl) {
-            m_ws.generateDefaultCombs();
+            combs.Generate(m_ws.defaultGenerateParams(), true);
             if (PollStop()) {
                 return true;
             }
@@ -275,7 +393,11 @@ bool ScenarioRunner::BuildStartList(const TScriptOptions& o) {
             combs.StoreBuffer(m_ws.offset(), o.DrawsExclude);
         }
     }
-    if (exclude && PollStop()) {
+    return exclude && PollStop();
+}
+
+bool ScenarioRunner::BuildStartList(const TScriptOptions& o) {
+    if (BuildStartSet(o)) {
         return true;
     }
     if (o.ClearStakes) {

@@ -9,16 +9,18 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
 
 #include "filters/filter_engine.h"
+#include "scenarios/scenario_host.h"
 #include "scenarios/script_line.h"
 
 namespace pentad {
 
-class Workspace;
+class VariantPool;
 
 struct ScenarioStatus {
     int lines = 0;
@@ -30,7 +32,13 @@ struct ScenarioStatus {
 
 class ScenarioRunner : public FilterRunHooks {
 public:
-    explicit ScenarioRunner(Workspace& ws);
+    explicit ScenarioRunner(ScenarioHost& host);
+    ~ScenarioRunner() override;
+
+    // Threads of a scenario test: 0 follows the host's setting (one per core
+    // unless configured), 1 runs everything on the calling thread. The
+    // files a test writes do not depend on it.
+    int jobs = 0;
 
     // Called whenever the scenario status bar changes (the desktop program
     // repaints it); the runner lets pending input run right after.
@@ -70,6 +78,11 @@ private:
     void RunScenario();
     void RunScenarioLine(int lineNumber, const std::string& text);
     bool BuildStartList(const TScriptOptions& options);
+    bool BuildStartSet(const TScriptOptions& options);
+    void RunVariants(const TScriptLine& line, int lineNumber, const FilterVariants& variants);
+    void RunVariantsInParallel(const TScriptLine& line, int lineNumber,
+                               const FilterVariants& variants, int threads);
+    int threadCount() const;
     void MakeScenarioStakes(const TScriptOptions& options, int line,
                             const std::string& description, const std::string& comment,
                             int variant);
@@ -77,7 +90,7 @@ private:
                           const std::string& comment);
     void checkAfterLine();
 
-    Workspace& m_ws;
+    ScenarioHost& m_ws;
     bool m_running = false;
     bool m_stop = false;
     ScenarioStatus m_status;
@@ -85,6 +98,7 @@ private:
     std::chrono::steady_clock::time_point m_lastThrottled{};
     int m_sortColumn = 1;
     bool m_sortDescending = false;
+    std::unique_ptr<VariantPool> m_pool;  // worker threads for the run
 };
 
 }  // namespace pentad

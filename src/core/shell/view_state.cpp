@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/view_state.h"
 
+#include <algorithm>
+
 #include "shell/error.h"
 #include "shell/text_utils.h"
 
@@ -78,6 +80,7 @@ int* MainFormSettings::intField(std::string_view key) {
         {"WeekHeight", &WeekHeight},
         {"WeekChartMode", &WeekChartMode},
         {"DownloadDrawsOnStart", &DownloadDrawsOnStart},
+        {"ScenarioJobs", &ScenarioJobs},
         {"RatingsEffMode", &RatingsEffMode},
         {"LayoutCompareHeight", &LayoutCompareHeight},
         {"ScriptLibraryHeight", &ScriptLibraryHeight},
@@ -116,6 +119,7 @@ void MainFormSettings::load(const IniFile& f, const std::string& s) {
     StakesLogEnabled = f.readBool(s, "StakesLogEnabled", false);
     StakesScrollEnabled = f.readBool(s, "StakesScrollEnabled", true);
     StakesCheckOnLine = f.readBool(s, "StakesCheckOnLine", true);
+    ScenarioJobs = std::clamp(readInt(f, s, "ScenarioJobs", 0), 0, 64);
     ColorDraws = f.readBool(s, "ColorDraws", true);
     ColorCombs = f.readBool(s, "ColorCombs", true);
     ColorCard = f.readBool(s, "ColorCard", true);

@@ -43,6 +43,8 @@ struct MainFormSettings {
     bool StakesLogEnabled = false;
     bool StakesScrollEnabled = true;
     bool StakesCheckOnLine = true;
+    // Threads of a scenario test; 0 = one per core.
+    int ScenarioJobs = 0;
     bool ColorDraws = true;
     bool ColorCombs = true;
     bool ColorCard = true;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stakes/ledger.h"
 
+#include <algorithm>
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -237,14 +239,16 @@ bool StakeLedger::FindStake(int32_t drawNumber, const TNumberSet& digits) {
     return found;
 }
 
-std::vector<TStakeRec> StakeLedger::readAll() const {
+std::vector<TStakeRec> StakeLedger::readFrom(int index) const {
     if (m_fd < 0) {
         throw Error(texts::kLedgerNotOpen);
     }
-    int count = RecordCount();
+    index = std::clamp(index, 0, RecordCount());
+    int count = RecordCount() - index;
     std::vector<uint8_t> bytes(static_cast<size_t>(count) * TStakeRec::kSize);
     if (!bytes.empty()) {
-        readAllAt(m_fd, bytes.data(), bytes.size(), 0);
+        readAllAt(m_fd, bytes.data(), bytes.size(),
+                  static_cast<off_t>(index) * TStakeRec::kSize);
     }
     std::vector<TStakeRec> recs;
     recs.reserve(static_cast<size_t>(count));

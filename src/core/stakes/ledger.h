@@ -63,7 +63,9 @@ public:
     bool Clear();
 
     // Every record, for passes over the whole ledger. Throws pentad::Error.
-    std::vector<TStakeRec> readAll() const;
+    std::vector<TStakeRec> readAll() const { return readFrom(0); }
+    // Records from `index` (0-based) to the end.
+    std::vector<TStakeRec> readFrom(int index) const;
     // Writes records in place starting at `index`. Throws pentad::Error.
     void writeAt(int index, const std::vector<TStakeRec>& recs);
 

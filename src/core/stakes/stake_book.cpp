@@ -43,13 +43,48 @@ TStakeRec StakeBook::newStake(StakeKind kind, const TCombRec& comb,
 }
 
 bool StakeBook::CheckAndRefresh() {
-    bool scored = CheckStakes(m_shell, m_ledger, m_archive, m_stats.config, m_ratings, m_log);
+    bool scored = CheckStakes(m_shell, m_ledger, m_archive, m_stats.config, m_ratings, m_log,
+                              m_batch ? &m_scanFrom : nullptr);
     if (scored) {
-        m_ledger.Reopen();
+        // Reopening flushes the ledger to the disk; a batch does it once.
+        if (m_batch) {
+            m_reopenPending = true;
+        } else {
+            m_ledger.Reopen();
+        }
         SortRatings(ratingsSortColumn, ratingsDescending);
     }
     m_changes |= 1;
     return scored;
+}
+
+void StakeBook::BeginBatch() {
+    m_batch = true;
+    m_ratingsPending = false;
+    m_reopenPending = false;
+    m_scanFrom = 0;
+}
+
+bool StakeBook::FlushBatch() {
+    if (m_reopenPending) {
+        m_reopenPending = false;
+        m_ledger.Reopen();
+    }
+    if (!m_ratingsPending) {
+        return true;
+    }
+    m_ratingsPending = false;
+    const bool batch = m_batch;
+    m_batch = false;
+    bool ok = SaveRatings();
+    m_batch = batch;
+    return ok;
+}
+
+void StakeBook::EndBatch() {
+    FlushBatch();
+    m_batch = false;
+    m_scanFrom = 0;
 }
 
 bool StakeBook::CreateStake(const TStakeRec& rec, int drawsCount) {
@@ -158,8 +193,12 @@ bool StakeBook::LoadRatings() {
 }
 
 bool StakeBook::SaveRatings() {
-    OperationScope op(m_shell, texts::kStatusSavingRatings);
     m_changes |= 2;
+    if (m_batch) {
+        m_ratingsPending = true;
+        return true;
+    }
+    OperationScope op(m_shell, texts::kStatusSavingRatings);
     return m_shell.guard(texts::kErrorWriteRatings, [&] {
         writeFileAtomic(path(texts::kRatingsFileName), encodeRatings(m_ratings));
     });

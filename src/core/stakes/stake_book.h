@@ -53,6 +53,16 @@ public:
     // when something was scored.
     bool CheckAndRefresh();
 
+    // A batch of checks (a scenario run): the ledger is read only from the
+    // first record that may still need scoring, and the ratings file is
+    // written and the ledger flushed by FlushBatch (after each pass) rather
+    // than after each check.
+    // The ratings in memory follow every check as before, so the file after
+    // a flush is the one the last check would have written.
+    void BeginBatch();
+    bool FlushBatch();
+    void EndBatch();
+
     // ---- ratings ----
     int ratingsSortColumn = 3;
     bool ratingsDescending = true;
@@ -103,6 +113,10 @@ private:
     TTableArray m_rules;
     unsigned m_changes = 0;
     bool m_suspended = false;
+    bool m_batch = false;
+    bool m_ratingsPending = false;
+    bool m_reopenPending = false;
+    int m_scanFrom = 0;
 };
 
 }  // namespace pentad

@@ -58,14 +58,23 @@ void StakeLog::DeleteLogs() {
 }
 
 bool CheckStakes(Shell& shell, StakeLedger& ledger, const DrawArchive& archive,
-                 const TConfigData& config, TRatingsArray& ratings, StakeLog& log) {
+                 const TConfigData& config, TRatingsArray& ratings, StakeLog& log,
+                 int* scanFrom) {
     OperationScope op(shell, texts::kStatusChecking);
     if (ledger.IsEmpty()) {
+        if (scanFrom != nullptr) {
+            *scanFrom = 0;
+        }
         return false;
     }
     bool scored = false;
     shell.guard(texts::kErrorChecking, [&] {
-        std::vector<TStakeRec> recs = ledger.readAll();
+        int from = 0;
+        if (scanFrom != nullptr && *scanFrom > 0 && *scanFrom <= ledger.RecordCount()) {
+            from = *scanFrom;
+        }
+        std::vector<TStakeRec> recs = ledger.readFrom(from);
+        int unresolved = -1;
         int total = static_cast<int>(recs.size());
         int step = std::max(1, total / 100);
         int first = -1;
@@ -95,11 +104,13 @@ bool CheckStakes(Shell& shell, StakeLedger& ledger, const DrawArchive& archive,
                     log.LogStake(r);
                     scored = true;
                     changed = true;
+                } else if (unresolved < 0) {
+                    unresolved = i;
                 }
             }
             if (changed) {
                 if (runStart < 0) {
-                    runStart = i;
+                    runStart = from + i;
                 }
                 run.push_back(r);
             } else {
@@ -112,6 +123,9 @@ bool CheckStakes(Shell& shell, StakeLedger& ledger, const DrawArchive& archive,
             }
         }
         flush();
+        if (scanFrom != nullptr) {
+            *scanFrom = from + (unresolved >= 0 ? unresolved : static_cast<int>(recs.size()));
+        }
     });
     return scored;
 }

@@ -40,8 +40,12 @@ private:
 
 // Scores every unscored stake whose draw is in the archive, writes the
 // records back in place, merges them into the ratings and logs them.
-// Returns true when at least one stake was scored.
+// Returns true when at least one stake was scored. With `scanFrom`, records
+// before *scanFrom are taken as having nothing to score, and *scanFrom is set
+// to the first record that may still need scoring later (a stake for a draw
+// not in the archive), or to the record count.
 bool CheckStakes(Shell& shell, StakeLedger& ledger, const DrawArchive& archive,
-                 const TConfigData& config, TRatingsArray& ratings, StakeLog& log);
+                 const TConfigData& config, TRatingsArray& ratings, StakeLog& log,
+                 int* scanFrom = nullptr);
 
 }  // namespace pentad

@@ -133,3 +133,36 @@ TEST(Cli, ShreddingFormulasAreShownChangedAndUsed) {
 
 }  // namespace
 }  // namespace pentad
+
+namespace pentad {
+namespace {
+
+// --jobs sets the threads of a scenario test; the ledger does not depend on
+// it, and a count of threads outside 1..64 is refused.
+TEST(Cli, ScenarioTestJobs) {
+    std::string bytes;
+    for (int n = 1; n <= 30; ++n) {
+        bytes += test::drawBytes(n, {n % 10, (n * 3) % 10, (n * 7) % 10, (n + 4) % 10, 9 - n % 10},
+                                 "");
+    }
+    std::array<std::string, 2> ledgers;
+    for (int jobs = 1; jobs <= 2; ++jobs) {
+        test::TempDir dir;
+        dir.write("Pentad.ldr", bytes);
+        ASSERT_EQ(test::runCli(dir, "scenario add "
+                                    "'FULL:0#RAND|TSD1#NUMS:5-15;5#LLV:1-3;1#SF:0| | | | | | |j'")
+                      .code,
+                  0);
+        EXPECT_NE(test::runCli(dir, "scenario test --count 4 --seed 3 --jobs 0").code, 0);
+        ASSERT_EQ(test::runCli(dir, "scenario test --count 4 --seed 3 --jobs " +
+                                        std::to_string(jobs))
+                      .code,
+                  0);
+        ledgers[static_cast<size_t>(jobs - 1)] = dir.read("Pentad.lsk");
+    }
+    EXPECT_GT(ledgers[0].size(), 1000u);
+    EXPECT_EQ(ledgers[0], ledgers[1]);
+}
+
+}  // namespace
+}  // namespace pentad

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "stakes/stake_record.h"
 #include "support/cli_runner.h"
 #include "support/temp_dir.h"
 
@@ -88,6 +89,54 @@ TEST(KillSafety, ImportKilledAtRandomMomentsLeavesTheOldOrTheNewArchive) {
         EXPECT_EQ(list.out.empty(), bytes.empty()) << "round " << round;
     }
     std::printf("import kills: %d killed, %d completed\n", kills, completed);
+    EXPECT_GT(kills, 0);
+}
+
+// A ledger of `count` stakes for draw 1, every other one scored with one match.
+std::string ledgerOfStakes(int count) {
+    std::string bytes;
+    uint8_t buf[TStakeRec::kSize];
+    for (int i = 0; i < count; ++i) {
+        TStakeRec rec;
+        rec.Kind = 0;
+        rec.DrawNumber = 1;
+        rec.Stake.Count = 5;
+        rec.Checked = static_cast<uint8_t>(i % 2);
+        rec.Matches.Count = i % 2 == 1 ? 1 : -1;
+        rec.Comment = "stake " + std::to_string(i);
+        rec.encode(buf);
+        bytes.append(reinterpret_cast<const char*>(buf), sizeof buf);
+    }
+    return bytes;
+}
+
+TEST(KillSafety, LedgerRewriteKilledAtRandomMomentsLeavesTheOldOrTheNewLedger) {
+    const std::string before = ledgerOfStakes(100000);
+    TempDir reference;
+    reference.write("Pentad.lsk", before);
+    ASSERT_EQ(test::runCli(reference, "stakes delete --rows 1-50000 --yes").code, 0);
+    const std::string after = reference.read("Pentad.lsk");
+    ASSERT_EQ(after.size(), 50000u * TStakeRec::kSize);
+
+    TempDir dir;
+    std::mt19937 random(11122026);
+    int kills = 0;
+    for (int round = 0; round < 8; ++round) {
+        dir.write("Pentad.lsk", before);
+        pid_t pid = startCli(dir, {"stakes", "delete", "--rows", "1-50000", "--yes"});
+        ASSERT_GT(pid, 0);
+        std::this_thread::sleep_for(
+            std::chrono::milliseconds(std::uniform_int_distribution<int>(0, 2000)(random)));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        kills += WIFSIGNALED(status) ? 1 : 0;
+        const std::string bytes = dir.read("Pentad.lsk");
+        EXPECT_TRUE(bytes == before || bytes == after) << "round " << round << ": "
+                                                        << bytes.size() << " bytes";
+        EXPECT_EQ(test::runCli(dir, "stakes list").code, 0) << "round " << round;
+    }
+    std::printf("ledger kills: %d killed of 8\n", kills);
     EXPECT_GT(kills, 0);
 }
 

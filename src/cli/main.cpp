@@ -23,7 +23,7 @@ bool isReadOnlyCommand(const std::string& command, bool writesFile) {
         "draws list",    "draws status",   "draws export",  "combs unique", "combs find",
         "methods",       "stats",          "favourites list", "describe",   "proxy show",
         "scenario list", "scenario save",  "stakes list",   "ratings list", "ratings export",
-        "regular list",  "systems list",   "views"};
+        "regular list",  "systems list",   "identity show", "views"};
     if (command == "filter") {
         return !writesFile;
     }
@@ -102,6 +102,7 @@ int main(int argc, char** argv) {
     addScenarioCommands(app, ctx);
     addViewsCommands(app, ctx);
     addOnlineCommands(app, ctx);
+    addCatalogueCommands(app, ctx);
     addHelpCommand(app, ctx);
 
     try {

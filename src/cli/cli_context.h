@@ -23,12 +23,20 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The ledger is held by another copy of the program (already reported).
+// The folder is held by another program (already reported).
 class LedgerLocked : public std::exception {};
 
 class CliContext {
 public:
     std::optional<std::string> dir;
+    // Seconds a command that writes waits for the folder's writer lock.
+    double waitSeconds = 10;
+    // The chosen command ("draws import"), set once the options are parsed.
+    std::string command;
+    // The command only reads the folder: it runs beside any other program.
+    bool readOnly = false;
+    // The command writes a file the user named (filter --out).
+    bool writesFile = false;
     ConsoleUserInterface ui;
     Shell shell{ui};
 
@@ -49,6 +57,10 @@ private:
     bool m_archiveLoaded = false;
     bool m_archiveIntact = true;
 };
+
+// Whether `command` ("stats", "draws list", "filter" with `writesFile`)
+// only reads the data folder.
+bool isReadOnlyCommand(const std::string& command, bool writesFile);
 
 void addDrawsCommand(CLI::App& app, CliContext& ctx);
 void addCombsCommand(CLI::App& app, CliContext& ctx);

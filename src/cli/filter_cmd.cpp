@@ -151,6 +151,7 @@ void addFilterCommands(CLI::App& app, CliContext& ctx) {
     filter->add_option("--out", o->out, "Write the remaining set (.lcv)");
     filter->add_flag("--log", o->log, "Write the filter log to stderr");
     filter->callback([&ctx, o] {
+        ctx.writesFile = !o->out.empty();
         ctx.action = [&ctx, o] {
             if (!o->items.empty()) {
                 if (!o->method.empty() || !o->values.empty() || o->keep || o->remove || o->length) {

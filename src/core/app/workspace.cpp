@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/workspace.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <functional>
 
@@ -128,7 +130,29 @@ void Workspace::setShowTotalLine(bool on) {
     setViewOption("ShowTotalLine", on);
 }
 
+bool Workspace::holdFolder(const std::string& holder, double waitSeconds,
+                           std::string* heldBy) {
+    return m_writerLock.acquire(m_folder, holder, waitSeconds, heldBy);
+}
+
+bool Workspace::openLedgerForReading() {
+    m_stakes.ledger().setReadOnly(true);
+    return m_stakes.LoadLedger() == StakeLedger::OpenResult::Ok;
+}
+
 bool Workspace::openLedger() {
+    m_stakes.ledger().setReadOnly(false);
+    bool held = m_writerLock.held();
+    try {
+        held = held || holdFolder(format(texts::kDesktopHolder, static_cast<int>(::getpid())), 0,
+                                  nullptr);
+    } catch (const std::exception&) {
+        held = false;
+    }
+    if (!held) {
+        m_shell.error(texts::kExclusiveAccess);
+        return false;
+    }
     StakeLedger::OpenResult r = m_stakes.LoadLedger();
     if (r == StakeLedger::OpenResult::Locked) {
         m_shell.error(texts::kExclusiveAccess);

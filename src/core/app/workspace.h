@@ -22,6 +22,7 @@
 #include "scenarios/runner.h"
 #include "scenarios/scenario.h"
 #include "scenarios/script_log.h"
+#include "shell/folder_lock.h"
 #include "shell/ini_file.h"
 #include "shell/shell.h"
 #include "shell/view_state.h"
@@ -126,9 +127,18 @@ public:
 
     // ---- stakes, ratings, regular stakes ----
     StakeBook& stakes() { return m_stakes; }
-    // Opens the ledger exclusively. False when another copy of the program
-    // holds it (the exclusive-access message is shown) or it failed.
+    // Opens the ledger exclusively, taking the folder's writer lock first
+    // when it is not held yet (as the desktop program, waiting for nothing).
+    // False when another program holds either (the exclusive-access message
+    // is shown) or it failed.
     bool openLedger();
+    // Takes the folder's writer lock for `holder` (who writes, named to the
+    // others), waiting up to `waitSeconds`. False with `heldBy` set to what
+    // holds the folder. Throws pentad::Error when the lock file fails.
+    bool holdFolder(const std::string& holder, double waitSeconds, std::string* heldBy);
+    // Opens the ledger for reading beside whatever writes the folder: no
+    // lock, nothing created or repaired.
+    bool openLedgerForReading();
 
     // The end of a run, once the window layout is saved: saves and closes the
     // stake ledger (status "Сохранение файла ставок..."), which lets another
@@ -221,6 +231,8 @@ private:
 
     Shell& m_shell;
     std::string m_folder;
+    // Declared before the stores so that it is released after them.
+    FolderLock m_writerLock;
     IniFile m_ini;
     IniFile m_frm;
     MainFormSettings m_form;

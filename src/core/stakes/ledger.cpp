@@ -67,6 +67,17 @@ StakeLedger::~StakeLedger() {
 StakeLedger::OpenResult StakeLedger::Open(std::string* error) {
     Close();
     resetCache();
+    if (m_readOnly) {
+        int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0 && errno != ENOENT) {
+            if (error != nullptr) {
+                *error = errnoText();
+            }
+            return OpenResult::Failed;
+        }
+        m_fd = fd;  // a missing ledger reads as empty
+        return OpenResult::Ok;
+    }
     int fd = ::open(m_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) {
         if (error != nullptr) {
@@ -115,6 +126,9 @@ StakeLedger::OpenResult StakeLedger::Load() {
         m_shell.error(format(texts::kErrorReadLedger, error));
         return r;
     }
+    if (m_fd < 0) {
+        return OpenResult::Ok;
+    }
     struct stat st {};
     if (::fstat(m_fd, &st) != 0) {
         m_shell.error(format(texts::kErrorReadLedger, errnoText()));
@@ -127,6 +141,11 @@ StakeLedger::OpenResult StakeLedger::Load() {
     bool valid = st.st_size % static_cast<off_t>(TStakeRec::kSize) == 0 &&
                  ::pread(m_fd, &version, 1, 0) == 1 && version == TStakeRec::kVersion;
     if (!valid) {
+        if (m_readOnly) {
+            ::close(m_fd);
+            m_fd = -1;
+            return OpenResult::Ok;
+        }
         m_shell.warning(texts::kOldLedger);
         if (::ftruncate(m_fd, 0) != 0) {
             m_shell.error(format(texts::kErrorReadLedger, errnoText()));
@@ -240,6 +259,9 @@ bool StakeLedger::FindStake(int32_t drawNumber, const TNumberSet& digits) {
 }
 
 std::vector<TStakeRec> StakeLedger::readFrom(int index) const {
+    if (m_fd < 0 && m_readOnly) {
+        return {};
+    }
     if (m_fd < 0) {
         throw Error(texts::kLedgerNotOpen);
     }

@@ -32,6 +32,10 @@ public:
     // Close then Open; false (with the error box) when that fails.
     bool Reopen();
     bool isOpen() const { return m_fd >= 0; }
+    // A reader beside the folder's writer: Open then reads without a lock,
+    // creates nothing and never empties a damaged file (it reads as empty).
+    void setReadOnly(bool on) { m_readOnly = on; }
+    bool readOnly() const { return m_readOnly; }
 
     // Start-up: opens the ledger and checks its version; a damaged or old
     // file is emptied after the warning. Returns Locked when another copy
@@ -76,6 +80,7 @@ private:
     Shell& m_shell;
     std::string m_path;
     int m_fd = -1;
+    bool m_readOnly = false;
     int m_cacheIndex = -1;  // absolute index of the cached record
     TStakeRec m_cache;
 };

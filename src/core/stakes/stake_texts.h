@@ -8,6 +8,8 @@ inline constexpr const char* kLedgerFileName = "Pentad.lsk";
 inline constexpr const char* kRatingsFileName = "Pentad.lrt";
 inline constexpr const char* kRulesFileName = "Pentad.ltb";
 
+// What the desktop program writes into the folder's lock file.
+inline constexpr const char* kDesktopHolder = "the desktop program Pentad (process %d)";
 inline constexpr const char* kExclusiveAccess =
     "Невозможно получить монопольный доступ к файлам данных!\r\rВозможные причины данной ошибки: "
     "\r\r1) Вы пытаетесь запустить вторую копию программы из одного и того же каталога. "

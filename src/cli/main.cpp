@@ -12,6 +12,7 @@
 #include "shell/data_folder.h"
 #include "shell/error.h"
 #include "shell/file_io.h"
+#include "shell/program_version.h"
 
 namespace pentad::cli {
 
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
     CliContext ctx;
     CLI::App app{"Pentad: analyser of the Florida PICK 5 draws (command-line tool)", "pentad-cli"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", programVersion(), "Print the version of this program file");
     app.add_option("--dir", ctx.dir, "Data folder (default: $PENTAD_DIR or the program's folder)");
     addDrawsCommand(app, ctx);
     addCombsCommand(app, ctx);
@@ -60,6 +62,7 @@ int main(int argc, char** argv) {
     addScenarioCommands(app, ctx);
     addViewsCommands(app, ctx);
     addOnlineCommands(app, ctx);
+    addUpdateCommands(app, ctx);
     addHelpCommand(app, ctx);
 
     try {

@@ -63,6 +63,7 @@ int main(int argc, char** argv) {
     addViewsCommands(app, ctx);
     addOnlineCommands(app, ctx);
     addUpdateCommands(app, ctx);
+    addCatalogueCommands(app, ctx);
     addHelpCommand(app, ctx);
 
     try {

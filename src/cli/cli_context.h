@@ -69,6 +69,7 @@ void addFilterCommands(CLI::App& app, CliContext& ctx);
 void addStakesCommands(CLI::App& app, CliContext& ctx);
 void addHelpCommand(CLI::App& app, CliContext& ctx);
 void addOnlineCommands(CLI::App& app, CliContext& ctx);
+void addUpdateCommands(CLI::App& app, CliContext& ctx);
 // Needs the ratings command of addStakesCommands.
 void addScenarioCommands(CLI::App& app, CliContext& ctx);
 void addViewsCommands(CLI::App& app, CliContext& ctx);

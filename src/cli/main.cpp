@@ -15,6 +15,7 @@
 #include "shell/data_folder.h"
 #include "shell/error.h"
 #include "shell/file_io.h"
+#include "shell/program_version.h"
 
 namespace pentad::cli {
 
@@ -89,6 +90,7 @@ int main(int argc, char** argv) {
     CliContext ctx;
     CLI::App app{"Pentad: analyser of the Florida PICK 5 draws (command-line tool)", "pentad-cli"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", programVersion(), "Print the version of this program file");
     app.add_option("--dir", ctx.dir, "Data folder (default: $PENTAD_DIR or the program's folder)");
     app.add_option("--wait", ctx.waitSeconds,
                    "Seconds a command that changes the folder waits while another program "
@@ -102,6 +104,7 @@ int main(int argc, char** argv) {
     addScenarioCommands(app, ctx);
     addViewsCommands(app, ctx);
     addOnlineCommands(app, ctx);
+    addUpdateCommands(app, ctx);
     addCatalogueCommands(app, ctx);
     addHelpCommand(app, ctx);
 

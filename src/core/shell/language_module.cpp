@@ -33,6 +33,7 @@ std::optional<std::string> unescape(std::string_view s) {
             case 'n': out += '\n'; break;
             case 't': out += '\t'; break;
             case '\\': out += '\\'; break;
+            case '#': out += '#'; break;
             default: return std::nullopt;
         }
     }

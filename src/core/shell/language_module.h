@@ -2,8 +2,8 @@
 // A language module: the translations of the program's Russian texts into one
 // other language. The file "Pentad_<abbreviation>.lng" is UTF-8 text, one
 // translation a line: the Russian text, a tab, the translated text. "\r",
-// "\n", "\t" and "\\" stand for their characters; blank lines and lines that
-// start with "#" are skipped. A text with format items ("%s", "%d", "%0:d",
+// "\n", "\t" and "\\" stand for their characters, "\#" for a "#" that
+// starts a text; blank lines and lines that start with "#" are skipped. A text with format items ("%s", "%d", "%0:d",
 // "%.2f") also translates the messages made from it, the items keeping their
 // values.
 #pragma once

@@ -22,11 +22,13 @@ constexpr const char* kModule =
     "Каталог \"%s\" не найден!\tFolder \"%s\" not found!\n"
     "Всего - %d, пропущено - %d.\tTotal %d, skipped %d.\n"
     "Число в %0:d позиции тиража\tDigit in draw position %0:d\n"
-    "Нет доступа\tNo access\n";
+    "Нет доступа\tNo access\n"
+    "\\### ЗАПУСК ###\t### START ###\n";
 
 TEST(LanguageModule, TranslatesTextsAndTheMessagesMadeFromThem) {
     const LanguageModule m = LanguageModule::parse(kModule);
-    EXPECT_EQ(m.size(), 6u);
+    EXPECT_EQ(m.size(), 7u);
+    EXPECT_EQ(m.translate("### ЗАПУСК ###"), "### START ###");
     EXPECT_EQ(m.translate("Файл"), "File");
     EXPECT_EQ(m.translate("Архив"), "Архив");
     EXPECT_EQ(m.translate(""), "");

@@ -60,5 +60,8 @@ void addOnlineCommands(CLI::App& app, CliContext& ctx);
 // Needs the ratings command of addStakesCommands.
 void addScenarioCommands(CLI::App& app, CliContext& ctx);
 void addViewsCommands(CLI::App& app, CliContext& ctx);
+// identity, catalogue and "systems online"; needs the systems command of
+// addScenarioCommands.
+void addCatalogueCommands(CLI::App& app, CliContext& ctx);
 
 }  // namespace pentad::cli

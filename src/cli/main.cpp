@@ -60,6 +60,7 @@ int main(int argc, char** argv) {
     addScenarioCommands(app, ctx);
     addViewsCommands(app, ctx);
     addOnlineCommands(app, ctx);
+    addCatalogueCommands(app, ctx);
     addHelpCommand(app, ctx);
 
     try {

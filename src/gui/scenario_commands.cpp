@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <QUrl>
 
+#include "catalogue_panel.h"
 #include "combs_pane.h"
 #include "command_set.h"
 #include "dialogs/line_dialog.h"
@@ -58,6 +59,14 @@ private:
 void TTemplateMain::createScenarioPages() {
     m_systemsPane = new SystemsPane(m_workspace.folder(), this);
     m_scenarioPane = new ScenarioPane(m_workspace, this);
+    m_cataloguePanel = new CataloguePanel(m_workspace, m_scenarioPane);
+    m_scenarioPane->addLowerPanel(m_cataloguePanel, m_workspace.form().ScriptLibraryHeight);
+    connect(m_cataloguePanel, &CataloguePanel::selectionChanged, this,
+            &TTemplateMain::updateActions);
+    connect(m_cataloguePanel, &CataloguePanel::scenarioReplaced, this, [this] {
+        m_scenarioPane->refresh();
+        updateActions();
+    });
     const int systems = m_rightTabs->addTab(m_systemsPane, QString::fromUtf8(texts::kSystemsTab));
     m_systemsPane->setObjectName(QStringLiteral("tabSystems"));
     // The systems page waits for "Системная игра".
@@ -197,6 +206,7 @@ void TTemplateMain::createScenarioCommands() {
                      .caption = texts::kCmdLogsDelete,
                      .enabled = [runner] { return !runner->running(); },
                      .execute = [this] { m_workspace.scriptLog().DeleteLogs(); }});
+    m_cataloguePanel->createCommands(*m_commands);
 }
 
 void TTemplateMain::createScenarioMenu(QMenu* view) {
@@ -208,6 +218,8 @@ void TTemplateMain::createScenarioMenu(QMenu* view) {
     menuBar()->insertMenu(view->menuAction(), menu);
     const QList<QAction*> contextMenu = fillMenu(*menu, names);
     m_scenarioPane->bindCommands(contextMenu);
+    menu->addSeparator();
+    menu->addMenu(m_cataloguePanel->createMenu(*m_commands, menu));
 }
 
 void TTemplateMain::updateRunState() {

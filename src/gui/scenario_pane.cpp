@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -64,7 +65,10 @@ ScenarioPane::ScenarioPane(Workspace& workspace, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(m_view, 1);
+    m_split = new QSplitter(Qt::Vertical, this);
+    m_split->setChildrenCollapsible(false);
+    m_split->addWidget(m_view);
+    layout->addWidget(m_split, 1);
     layout->addLayout(statusRow);
 
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -73,6 +77,12 @@ ScenarioPane::ScenarioPane(Workspace& workspace, QWidget* parent)
             &ScenarioPane::selectionChanged);
     connect(m_view, &QAbstractItemView::doubleClicked, this, &ScenarioPane::rowActivated);
     showStatus();
+}
+
+void ScenarioPane::addLowerPanel(QWidget* panel, int height) {
+    m_split->addWidget(panel);
+    m_split->setStretchFactor(0, 1);
+    m_split->setSizes({std::max(1, m_split->height() - height), height});
 }
 
 void ScenarioPane::bindCommands(const QList<QAction*>& contextMenu) {

@@ -13,6 +13,7 @@
 
 class QAction;
 class QLabel;
+class QSplitter;
 class QTableView;
 
 namespace pentad {
@@ -46,6 +47,9 @@ public:
     // Repaints the status bar from the runner's state.
     void showStatus();
 
+    // Places a panel under the line list, the two parted by a splitter.
+    void addLowerPanel(QWidget* panel, int height);
+
     // A running scenario owns the list: it cannot be used meanwhile.
     void setRunning(bool running);
 
@@ -58,6 +62,7 @@ private:
     Workspace& m_workspace;
     ScenarioModel* m_model;
     QTableView* m_view;
+    QSplitter* m_split;
     std::array<QLabel*, 5> m_panels{};
 };
 

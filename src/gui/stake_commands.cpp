@@ -17,6 +17,7 @@
 #include <QTableView>
 
 #include "combs_pane.h"
+#include "catalogue_panel.h"
 #include "command_set.h"
 #include "dialogs/condition_dialog.h"
 #include "dialogs/multi_stake_dialog.h"
@@ -280,6 +281,7 @@ void TTemplateMain::restoreStakeLayout() {
     restoreColumnWidths(*m_stakesPane->view(), frm, kMainFormSection);
     restoreColumnWidths(*m_ratingsPane->view(), frm, kMainFormSection);
     restoreColumnWidths(*m_tablesPane->view(), frm, kMainFormSection);
+    restoreColumnWidths(*m_cataloguePanel->view(), frm, kMainFormSection);
     StakeBook& book = m_workspace.stakes();
     int column = 0;
     int direction = 0;
@@ -296,6 +298,7 @@ void TTemplateMain::saveStakeLayout() {
     saveColumnWidths(*m_stakesPane->view(), frm, kMainFormSection);
     saveColumnWidths(*m_ratingsPane->view(), frm, kMainFormSection);
     saveColumnWidths(*m_tablesPane->view(), frm, kMainFormSection);
+    saveColumnWidths(*m_cataloguePanel->view(), frm, kMainFormSection);
     const StakeBook& book = m_workspace.stakes();
     writeSortType(frm, kMainFormSection, kRatingListName, book.ratingsSortColumn,
                   book.ratingsDescending ? 1 : 0);

@@ -11,11 +11,13 @@
 #include <QProcess>
 #include <QTimer>
 
+#include "catalogue_panel.h"
 #include "dialogs/first_run_dialog.h"
 #include "gui_texts.h"
 #include "qt_text.h"
 #include "shell/error.h"
 #include "shell/messages.h"
+#include "shell/startup_words.h"
 #include "shell/web_links.h"
 #include "template_main.h"
 
@@ -37,8 +39,11 @@ void TTemplateMain::initialise() {
 
     bool end = false;
     shell().guard(texts::kErrorInit, [&] {
-        // Without a batch word the online scenario catalogue is listed here.
-        //
+        // Without a batch word the online scenario catalogue is listed here
+        // (when a server is configured; the panel shows a hint otherwise).
+        if (!StartupWords::of(m_commandWords).batch()) {
+            m_cataloguePanel->reload();
+        }
         // "loadonly" downloads the new draws here; the program then ends
         // unless a prefetch word asks for more.
         const bool loadOnlyEnds = m_workspace.online().startupLoadOnly(m_commandWords);

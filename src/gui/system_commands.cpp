@@ -23,6 +23,7 @@
 #include "stats/stat_texts.h"
 #include "systems/system_play.h"
 #include "systems/system_texts.h"
+#include "systems_online.h"
 #include "systems_pane.h"
 #include "template_main.h"
 
@@ -53,8 +54,18 @@ bool mayReplace(Shell& shell, const std::string& folder, const tSystemInfo& info
 
 }  // namespace
 
+std::function<QString(bool save)> TTemplateMain::systemFileChooser() {
+    return [this](bool save) {
+        const QString filter = QString::fromUtf8(texts::kSystemTextFilter);
+        const QString suffix = QString::fromUtf8(texts::kSystemTextExtension);
+        return save ? chooseSaveFile(QString::fromUtf8(texts::kSystemSaveTitle), filter, suffix)
+                    : chooseOpenFile(QString::fromUtf8(texts::kSystemLoadTitle), filter, suffix);
+    };
+}
+
 void TTemplateMain::createSystemCommands() {
     auto shown = [this] { return tabShown(m_rightTabs, m_systemsPane); };
+    m_systemsOnline = std::make_unique<SystemsOnline>(m_workspace, *m_systemsPane, this);
     auto rowFocused = [this, shown] {
         const int row = m_systemsPane->currentRow();
         return shown() && row >= 0 && row < m_systemsPane->model()->rowCount();
@@ -70,12 +81,17 @@ void TTemplateMain::createSystemCommands() {
                      .caption = texts::kCmdSystemsRefresh,
                      .enabled = shown,
                      .execute = [this] {
+                         if (m_systemsOnline->active()) {
+                             m_systemsOnline->refresh();
+                             return;
+                         }
                          OperationScope op(shell(), texts::kStatusSystemsList);
                          const int row = m_systemsPane->currentRow();
                          m_systemsPane->reload(
                              row >= 0 ? systemFileName(m_systemsPane->model()->system(row))
                                       : std::string());
                      }});
+    m_systemsOnline->createCommands(*m_commands, shown);
     m_commands->add({.name = "SystemsAdd",
                      .caption = texts::kCmdSystemsAdd,
                      .enabled = shown,
@@ -104,9 +120,10 @@ void TTemplateMain::createSystemCommands() {
 }
 
 void TTemplateMain::createSystemMenu(QMenu* view) {
-    const char* names[] = {"SystemsOn",  nullptr,          "SystemsRefresh",
-                           "SystemsAdd", "SystemsProp",    "SystemsDel",
-                           nullptr,      "SystemStakeAll", "SystemStakeFilter"};
+    const char* names[] = {"SystemsOn",   nullptr,      "SystemsRefresh",
+                           "SystemsDownload", "SystemsAdd", "SystemsProp",
+                           "SystemsDel",  nullptr,      "SystemStakeAll",
+                           "SystemStakeFilter"};
     auto* menu = new QMenu(QString::fromUtf8(texts::kMenuSystems), this);
     menuBar()->insertMenu(view->menuAction(), menu);
     // The list offers everything below the page switch and its separator.
@@ -135,7 +152,11 @@ void TTemplateMain::systemsToggle() {
         OperationScope op(shell(), texts::kPleaseWait);
         const int index = m_rightTabs->indexOf(m_systemsPane);
         if (show) {
-            m_systemsPane->reload();
+            if (m_systemsOnline->active()) {
+                m_systemsOnline->refresh();
+            } else {
+                m_systemsPane->reload();
+            }
             m_rightTabs->setTabVisible(index, true);
             m_rightTabs->setCurrentIndex(index);
         } else {
@@ -149,6 +170,10 @@ void TTemplateMain::systemsToggle() {
 }
 
 void TTemplateMain::systemsAdd() {
+    if (m_systemsOnline->active()) {
+        m_systemsOnline->add(systemFileChooser());
+        return;
+    }
     tSystemData data;
     auto chooser = [this](bool save) {
         const QString filter = QString::fromUtf8(texts::kSystemTextFilter);
@@ -173,6 +198,10 @@ void TTemplateMain::systemsAdd() {
 }
 
 void TTemplateMain::systemsProp() {
+    if (m_systemsPane->model()->online()) {
+        m_systemsOnline->properties(systemFileChooser());
+        return;
+    }
     SystemsModel& model = *m_systemsPane->model();
     const int row = m_systemsPane->currentRow();
     if (row < 0 || row >= model.rowCount()) {
@@ -214,6 +243,10 @@ void TTemplateMain::systemsProp() {
 }
 
 void TTemplateMain::systemsDelete() {
+    if (m_systemsPane->model()->online()) {
+        m_systemsOnline->remove();
+        return;
+    }
     SystemsModel& model = *m_systemsPane->model();
     const int row = m_systemsPane->currentRow();
     if (row < 0 || row >= model.rowCount()) {

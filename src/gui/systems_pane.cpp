@@ -47,6 +47,20 @@ int SystemsPane::currentRow() const {
     return current.isValid() ? current.row() : -1;
 }
 
+void SystemsPane::focusRow(int row) {
+    if (row >= 0 && row < m_model->rowCount()) {
+        const QModelIndex index = m_model->index(row, 0);
+        m_view->selectionModel()->setCurrentIndex(
+            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        m_view->scrollTo(index);
+    }
+    emit selectionChanged();
+}
+
+std::vector<int> SystemsPane::selectedRows() const {
+    return pentad::selectedRows(*m_view);
+}
+
 void SystemsPane::reload(const std::string& fileName) {
     m_model->reload();
     const int row = fileName.empty() ? -1 : m_model->rowOfFile(fileName);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include <QList>
 #include <QWidget>
@@ -33,6 +34,10 @@ public:
     // Re-reads the folder and selects the row of `fileName` when it is listed.
     void reload(const std::string& fileName = std::string());
     void clear();
+    // Focuses and selects the row (scrolled to), or nothing for -1.
+    void focusRow(int row);
+    // Selected rows, ascending.
+    std::vector<int> selectedRows() const;
 
 signals:
     void selectionChanged();

@@ -3,6 +3,9 @@
 // and the layout kept in "Pentad.frm".
 #include "template_main.h"
 
+#include "catalogue_panel.h"
+#include "systems_online.h"
+
 #include <algorithm>
 
 #include <QAction>
@@ -316,6 +319,9 @@ void TTemplateMain::saveLayout() {
         form.DrawsStatLen = m_workspace.statPage().length();
         form.DrawsStatHeight = m_statPane->chartHeight();
         form.FiltersHeight = m_combsPane->filtersHeight();
+        if (m_cataloguePanel->isVisible() && m_cataloguePanel->height() > 0) {
+            form.ScriptLibraryHeight = m_cataloguePanel->height();
+        }
         m_viewTabs->storeLayout();
         form.saveLayout(frm);
         IniFile::Batch batch(frm);

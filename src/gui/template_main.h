@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <utility>
@@ -35,6 +36,8 @@ class ScenarioPane;
 class StakesPane;
 class StatPane;
 class SystemsPane;
+class CataloguePanel;
+class SystemsOnline;
 class TablesPane;
 class ViewTabs;
 struct SheetTable;
@@ -82,6 +85,7 @@ public:
     CombsPane* combsPane() const { return m_combsPane; }
     StatPane* statPane() const { return m_statPane; }
     ScenarioPane* scenarioPane() const { return m_scenarioPane; }
+    CataloguePanel* cataloguePanel() const { return m_cataloguePanel; }
     SystemsPane* systemsPane() const { return m_systemsPane; }
     StakesPane* stakesPane() const { return m_stakesPane; }
     RatingsPane* ratingsPane() const { return m_ratingsPane; }
@@ -227,6 +231,7 @@ private:
     void createSystemMenu(QMenu* view);
     void systemsToggle();
     void systemsAdd();
+    std::function<QString(bool save)> systemFileChooser();
     void systemsProp();
     void systemsDelete();
     void systemStake(bool filterByList);
@@ -266,6 +271,8 @@ private:
     CombsPane* m_combsPane = nullptr;
     StatPane* m_statPane = nullptr;
     ScenarioPane* m_scenarioPane = nullptr;
+    CataloguePanel* m_cataloguePanel = nullptr;
+    std::unique_ptr<SystemsOnline> m_systemsOnline;
     SystemsPane* m_systemsPane = nullptr;
     StakesPane* m_stakesPane = nullptr;
     RatingsPane* m_ratingsPane = nullptr;

@@ -192,11 +192,6 @@ const CommandSpec kCommands[] = {
 // languages with the help file, and the self-update. They are skipped until
 // they are built.
 const std::set<std::string> kBuiltLater = {
-    // online catalogue and systems exchange
-    "ScriptLibrary", "ScriptLibraryRefresh", "ScriptLibraryDownload", "ScriptLibraryUpload",
-    "ScriptLibraryReplace", "ScriptLibraryDelete", "ScriptLibraryView", "ScriptLibraryRates",
-    "ScriptLibraryRate0", "ScriptLibraryRate1", "ScriptLibraryRate2", "ScriptLibraryRate3",
-    "ScriptLibraryRate4", "ScriptLibraryRate5", "ScriptLibraryHide", "SystemsDownload",
     // self-update
     "CheckUpdate", "AutoSelfUpdate"};
 

@@ -4,6 +4,7 @@
 
 namespace pentad::test {
 
+int runCataloguePanelTests(int argc, char** argv);
 int runCombinationsTabTests(int argc, char** argv);
 int runCommandWalkTests(int argc, char** argv);
 int runDesktopDetailsTests(int argc, char** argv);

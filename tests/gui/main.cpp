@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     failed |= pentad::test::runStakeDialogsTests(argc, argv);
     failed |= pentad::test::runStakesTabTests(argc, argv);
     failed |= pentad::test::runSystemsTabTests(argc, argv);
+    failed |= pentad::test::runCataloguePanelTests(argc, argv);
     failed |= pentad::test::runViewsTabTests(argc, argv);
     failed |= pentad::test::runCommandWalkTests(argc, argv);
     failed |= pentad::test::runStartupTests(argc, argv);

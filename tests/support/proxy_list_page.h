@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "online/web_text.h"
+#include "online/catalogue_codecs.h"
 #include "shell/error.h"
 
 namespace pentad::test {
@@ -24,7 +24,7 @@ inline std::string proxyListRow(const ListedProxy& p, int basePort) {
     std::string first = p.host.substr(0, cut);
     std::reverse(first.begin(), first.end());
     std::string hex;
-    for (char c : base64Encode(p.host.substr(cut))) {
+    for (char c : catalogue::base64Encode(p.host.substr(cut))) {
         hex += format("\\x%02x", static_cast<unsigned>(static_cast<unsigned char>(c)));
     }
     return "<tr><td><script>var h = '" + first + "'.split('').reverse().join(''); var s = atob('" +

@@ -57,7 +57,8 @@ void takeCandidate(const std::string& candidate, TProxy& proxy) {
 
 }  // namespace
 
-OnlineServices::OnlineServices(Workspace& workspace) : m_ws(workspace), m_shell(workspace.shell()) {
+OnlineServices::OnlineServices(Workspace& workspace)
+    : m_ws(workspace), m_shell(workspace.shell()), m_catalogue(workspace) {
     today = [] { return DateToYMD(nowDateTime()); };
     m_client.pump = [this] {
         m_shell.processEvents();

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/catalogue_services.h"
 #include "game/records.h"
 #include "online/http_client.h"
 
@@ -32,6 +33,8 @@ public:
     TProxy& proxy() { return m_proxy; }
     const TProxy& proxy() const { return m_proxy; }
     HttpClient& client() { return m_client; }
+    // The catalogue server: scenarios, systems and the user's identity.
+    CatalogueServices& catalogue() { return m_catalogue; }
 
     // Options for a one-shot request made while the program waits for it:
     // the window keeps repainting, no proxy.
@@ -107,6 +110,7 @@ private:
     Shell& m_shell;
     TProxy m_proxy;
     HttpClient m_client;
+    CatalogueServices m_catalogue;
     std::optional<std::string> m_siteOverride;
 };
 

@@ -59,8 +59,9 @@ std::string base64Encode(std::string_view bytes) {
 }
 
 std::string base64Decode(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() / 4 * 3);
+    // every 4 symbols give 3 bytes; the result is never longer than that
+    std::string out(text.size() / 4 * 3 + 3, '\0');
+    char* put = out.data();
     uint32_t bits = 0;
     int count = 0;
     for (char c : text) {
@@ -72,9 +73,10 @@ std::string base64Decode(std::string_view text) {
         count += 6;
         if (count >= 8) {
             count -= 8;
-            out += static_cast<char>((bits >> count) & 0xFF);
+            *put++ = static_cast<char>((bits >> count) & 0xFF);
         }
     }
+    out.resize(static_cast<size_t>(put - out.data()));
     return out;
 }
 

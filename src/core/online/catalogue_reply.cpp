@@ -171,10 +171,16 @@ size_t ReplyRow::valueStart(std::string_view name) const {
         m_tags.reserve(24);
         // every "<" followed by a name and ">" (with no "<" between) is an
         // opening tag; that covers every place "<name>" occurs in the text
-        std::string_view text = m_text;
-        for (size_t i = text.find('<'); i != std::string_view::npos; i = text.find('<', i + 1)) {
-            size_t end = text.find_first_of("<>", i + 1);
-            if (end == std::string_view::npos) {
+        const char* text = m_text.data();
+        const size_t size = m_text.size();
+        for (size_t i = m_text.find('<'); i != std::string::npos; i = m_text.find('<', i + 1)) {
+            // names are short: a plain scan to the next "<" or ">" beats a
+            // generic search for either
+            size_t end = i + 1;
+            while (end < size && text[end] != '<' && text[end] != '>') {
+                ++end;
+            }
+            if (end == size) {
                 break;
             }
             if (text[end] == '>' && text[i + 1] != '/') {

@@ -8,6 +8,7 @@
 #include <curl/curl.h>
 
 #include "online/online_texts.h"
+#include "online/catalogue_form.h"
 #include "online/web_text.h"
 #include "shell/cp1251.h"
 #include "shell/error.h"
@@ -254,9 +255,9 @@ std::string formBody(const std::vector<std::string>& lines) {
         if (!body.empty()) {
             body += '&';
         }
-        body += formEncode(name);
+        body += catalogue::formEncodeValue(name);
         body += '=';
-        body += formEncode(value);
+        body += catalogue::formEncodeValue(value);
     }
     return body;
 }
@@ -282,6 +283,11 @@ std::string httpPostForm(const std::string& address, const std::vector<std::stri
     o.followRedirects = followRedirects;
     std::string body = formBody(lines);
     return oneShot(address, o, &body);
+}
+
+std::string httpPostBody(const std::string& address, const std::string& body,
+                         const HttpOptions& options) {
+    return oneShot(address, options, &body);
 }
 
 struct HttpClient::Handles {

@@ -73,6 +73,11 @@ void httpGetToFile(const std::string& address, const std::string& path,
 std::string httpPostForm(const std::string& address, const std::vector<std::string>& lines,
                          bool followRedirects = true, const HttpOptions& options = {});
 
+// POST of a form body that is already percent-encoded (catalogue::Form).
+// Throws pentad::Error.
+std::string httpPostBody(const std::string& address, const std::string& body,
+                         const HttpOptions& options = {});
+
 // The form body of `lines` as httpPostForm sends it.
 std::string formBody(const std::vector<std::string>& lines);
 

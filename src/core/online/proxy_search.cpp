@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "online/text_cut.h"
+#include "online/catalogue_codecs.h"
 #include "online/web_text.h"
 #include "shell/error.h"
 #include "shell/text_utils.h"
@@ -101,7 +102,7 @@ int readProxyListPage(std::string_view page, int portFilter, std::vector<std::st
         std::string first = cutBetween(declared, "'", "'", CutMode::Empty);
         std::reverse(first.begin(), first.end());
         const std::string coded = cutBetween(script, "atob('", "'", CutMode::Empty);
-        const std::string second = base64Decode(decodeHexEscapes(coded));
+        const std::string second = catalogue::base64Decode(decodeHexEscapes(coded));
         const std::string offsetText = cutBetween(script, "pp =", ";", CutMode::Empty);
         const int offset = numberOf(cutBetween(offsetText, "(", " ", CutMode::Empty));
         const int port = base + offset;

@@ -85,6 +85,16 @@ bool Scenario::Open(const std::string& file) {
     return SaveCurrent();
 }
 
+bool Scenario::ReplaceAll(std::vector<std::string> lines) {
+    std::vector<std::string> before = std::move(m_lines);
+    m_lines = std::move(lines);
+    if (!SaveCurrent()) {
+        m_lines = std::move(before);
+        return false;
+    }
+    return true;
+}
+
 bool Scenario::AddScenario(const std::string& file) {
     std::vector<std::string> before = m_lines;
     if (!m_lines.empty() && !isSeparatorLine(m_lines.back())) {

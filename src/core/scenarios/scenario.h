@@ -34,6 +34,9 @@ public:
     // ---- commands ----
     bool Open(const std::string& file);        // replace with the file, save
     bool AddScenario(const std::string& file); // separator if needed, append, save
+    // Replaces every line (a scenario from the catalogue) and saves; the old
+    // lines come back when saving fails.
+    bool ReplaceAll(std::vector<std::string> lines);
     int AddLine(const std::string& text);      // append, save; index of the line
     int AddSeparator();
     bool Edit(int index, const std::string& text);

@@ -54,11 +54,11 @@ QVariant SystemsModel::data(const QModelIndex& index, int role) const {
         case 0:
             return toQString(s.Title);
         case 1:
-            return toQString(format("%.2d", s.Nums));
+            return online() && s.Id <= 0 ? QVariant() : toQString(format("%.2d", s.Nums));
         case 2:
-            return int{s.Olap};
+            return online() && s.Id <= 0 ? QVariant() : QVariant(int{s.Olap});
         case 3:
-            return s.CSize;
+            return online() && s.Id <= 0 ? QVariant() : QVariant(s.CSize);
         case 4:
             return toQString(s.Author);
         case 5:
@@ -73,6 +73,9 @@ QVariant SystemsModel::data(const QModelIndex& index, int role) const {
         case 9:
             return toQString(s.URL);
         case StatusColumn:
+            if (online() && !m_downloaded(s)) {
+                return QString();
+            }
             return QString::fromUtf8(texts::kSystemLoaded);
         default:
             return {};
@@ -100,12 +103,56 @@ void SystemsModel::reload() {
     }
     beginResetModel();
     m_systems = std::move(systems);
+    m_downloaded = nullptr;
     endResetModel();
+}
+
+void SystemsModel::showOnline(std::vector<tSystemInfo> systems,
+                              std::function<bool(const tSystemInfo&)> downloaded) {
+    beginResetModel();
+    m_systems = std::move(systems);
+    m_downloaded = std::move(downloaded);
+    endResetModel();
+}
+
+void SystemsModel::statesChanged() {
+    if (!m_systems.empty()) {
+        emit dataChanged(index(0, StatusColumn), index(rowCount() - 1, StatusColumn));
+    }
+}
+
+int SystemsModel::rowOfId(int id) const {
+    for (size_t i = 0; i < m_systems.size(); ++i) {
+        if (m_systems[i].Id == id) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+int SystemsModel::append(const tSystemInfo& info) {
+    const int row = rowCount();
+    beginInsertRows(QModelIndex(), row, row);
+    m_systems.push_back(info);
+    endInsertRows();
+    return row;
+}
+
+void SystemsModel::replaceRow(int row, const tSystemInfo& info) {
+    m_systems[static_cast<size_t>(row)] = info;
+    emit dataChanged(index(row, 0), index(row, kColumnCount - 1));
+}
+
+void SystemsModel::removeRow(int row) {
+    beginRemoveRows(QModelIndex(), row, row);
+    m_systems.erase(m_systems.begin() + row);
+    endRemoveRows();
 }
 
 void SystemsModel::clear() {
     beginResetModel();
     m_systems.clear();
+    m_downloaded = nullptr;
     endResetModel();
 }
 

@@ -5,6 +5,7 @@
 // the system dialog, and stays empty otherwise.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -33,8 +34,22 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-    // Re-reads the folder (a missing folder lists nothing).
+    // Re-reads the folder (a missing folder lists nothing); the list shows
+    // the local files again.
     void reload();
+    // Shows the catalogue's systems instead; `downloaded` tells the state of
+    // a row's local file.
+    void showOnline(std::vector<tSystemInfo> systems,
+                    std::function<bool(const tSystemInfo&)> downloaded);
+    bool online() const { return static_cast<bool>(m_downloaded); }
+    // Redraws the state column.
+    void statesChanged();
+    // The row of a catalogue number, or -1.
+    int rowOfId(int id) const;
+    // Adds a row at the end (a system just published); its number.
+    int append(const tSystemInfo& info);
+    void replaceRow(int row, const tSystemInfo& info);
+    void removeRow(int row);
     // Empties the list (the page is hidden).
     void clear();
 
@@ -53,6 +68,7 @@ private:
     std::vector<tSystemInfo> m_systems;
     // Descriptions by file name, as the system dialog last saved them.
     std::map<std::string, tSystemInfo> m_known;
+    std::function<bool(const tSystemInfo&)> m_downloaded;
 };
 
 // The file name of a system's local file, without the folder.

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "online/catalogue_form.h"
 #include "online/web_text.h"
 #include "shell/error.h"
 
@@ -85,37 +86,6 @@ TEST(TextCut, Unquote) {
     EXPECT_EQ(unquote("plain \"x\""), "plain \"x\"");
 }
 
-TEST(WebText, Base64BothWaysAndLineBreaksSkipped) {
-    EXPECT_EQ(base64Encode(""), "");
-    EXPECT_EQ(base64Encode("f"), "Zg==");
-    EXPECT_EQ(base64Encode("fo"), "Zm8=");
-    EXPECT_EQ(base64Encode("foo"), "Zm9v");
-    EXPECT_EQ(base64Encode("foobar"), "Zm9vYmFy");
-    std::string bytes;
-    for (int i = 0; i < 256; ++i) {
-        bytes += static_cast<char>(i);
-    }
-    const std::string coded = base64Encode(bytes);
-    EXPECT_EQ(base64Decode(coded), bytes);
-    std::string broken;
-    for (size_t i = 0; i < coded.size(); ++i) {
-        broken += coded[i];
-        if (i % 19 == 18) {
-            broken += "\r\n";
-        }
-    }
-    EXPECT_EQ(base64Decode(broken), bytes);
-    EXPECT_EQ(base64Decode("Zm9v\nYmFy"), "foobar");
-}
-
-TEST(WebText, EscapeText) {
-    EXPECT_EQ(escapeText("\n\""), "\\n\\\"");
-    EXPECT_EQ(escapeText(std::string("\0\6\a\b\t\n\v\f\r\x1b", 10)),
-              "\\0\\6\\a\\b\\t\\n\\v\\f\\r\\e");
-    EXPECT_EQ(escapeText("it's? a\\b"), "it\\'s\\? a\\\\b");
-    EXPECT_EQ(escapeText("Привет \x7f"), "Привет \x7f");
-}
-
 TEST(WebText, QueriesAndAddresses) {
     EXPECT_EQ(joinQuery("a=1", "b=2"), "a=1&b=2");
     EXPECT_EQ(joinQuery("", "b=2"), "b=2");
@@ -125,23 +95,7 @@ TEST(WebText, QueriesAndAddresses) {
     EXPECT_TRUE(isHttps("HTTPS://host/"));
     EXPECT_FALSE(isHttps("http://host/"));
     EXPECT_FALSE(isHttps("https:/"));
-    EXPECT_EQ(formEncode("a b&c=д~"), "a+b%26c%3D%D0%B4~");
-}
-
-TEST(WebText, CatalogueReplyRows) {
-    const std::string reply =
-        "<?xml?><RESULT><row><id>1</id><name>\"a \"\"b\"\"\"</name></row>\n"
-        "<row><id> 2 </id><error></error></row><row><error>Нет доступа</error></row></result>";
-    std::vector<std::string> rows = replyRows(reply);
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(replyField(rows[0], "id"), "1");
-    EXPECT_EQ(replyField(rows[0], "name"), "a \"b\"");
-    EXPECT_EQ(replyField(rows[1], "id"), "2");
-    EXPECT_EQ(replyError(rows[1]), "");
-    EXPECT_EQ(replyError(rows[2]), "Нет доступа");
-    EXPECT_TRUE(replyRows("<result></result>").empty());
-    EXPECT_TRUE(replyRows("no payload").empty());
-    EXPECT_THROW(replyRows("<result><row>open</result>"), Error);
+    EXPECT_EQ(catalogue::formEncodeValue("a b&c=д~"), "a+b%26c%3D%D0%B4~");
 }
 
 }  // namespace

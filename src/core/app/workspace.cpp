@@ -85,6 +85,7 @@ std::string Workspace::favouritesPath() const {
 void Workspace::setInterfaceLanguage(int lcid) {
     const std::string abbreviation = languageAbbreviation(lcid);
     m_stats.HelpFile = locateHelpFile(programFolder(), abbreviation);
+    online().catalogue().lcid = lcid;
     if (abbreviation != m_stats.Language) {
         m_stats.Language = abbreviation;
         m_stats.LoadFavourites(m_shell, favouritesPath(), false);

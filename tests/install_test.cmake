@@ -9,7 +9,7 @@ if(NOT rc EQUAL 0)
     message(FATAL_ERROR "cmake --install failed: ${rc}")
 endif()
 
-set(expected bin/pentad-cli share/pentad)
+set(expected bin/pentad-cli share/pentad share/pentad/Pentad_ENU.lng)
 if(WITH_GUI)
     list(APPEND expected bin/Pentad share/applications/pentad.desktop
         share/icons/hicolor/scalable/apps/pentad.svg

@@ -21,6 +21,11 @@ inline constexpr const char* kProgressCancel = "Отмена";
 
 inline constexpr const char* kFolderNotFound = "Каталог \"%s\" не найден!";
 
+inline constexpr const char* kMenuLanguage = "Язык интерфейса";
+inline constexpr const char* kLanguageModuleMissing = "Языковый модуль \"%s\" не найден!";
+inline constexpr const char* kLanguageModuleFailed =
+    "Не удалось загрузить языковый модуль \"%s\"!\r\r%s";
+
 inline constexpr const char* kOperationInterrupted =
     "Операция прервана по команде пользователя или системы!";
 inline constexpr const char* kOperationSummaryBytes =

@@ -2,6 +2,7 @@
 #include "stats/stat_class.h"
 
 #include "shell/format_args.h"
+#include "shell/language_module.h"
 #include "stats/stat_texts.h"
 
 namespace pentad {
@@ -22,7 +23,7 @@ std::string groupHeading(int group) {
         return "#ERROR#";
     }
     return formatIndexed("{ %1:s } %0:s",
-                         {std::string(groupCaption(group)), std::string(groupCode(group))});
+                         {translated(groupCaption(group)), std::string(groupCode(group))});
 }
 
 std::string flagLetters(uint8_t flags) {
@@ -41,10 +42,11 @@ std::string StatClass::code(int variant) const {
 }
 
 std::string StatClass::caption(int variant) const {
+    // Captions are shown in the interface language.
     if (captionOf != nullptr) {
-        return captionOf(variant);
+        return translated(captionOf(variant));
     }
-    return formatIndexed(captionFormat, {static_cast<long long>(variant)});
+    return formatIndexed(translated(captionFormat), {static_cast<long long>(variant)});
 }
 
 std::string StatClass::helpCode(int variant) const {

@@ -6,9 +6,9 @@
 #include "game/draw_archive.h"
 #include "game/draw_csv.h"
 #include "game/results_page.h"
+#include "online/catalogue_codecs.h"
 #include "online/catalogue_reply.h"
 #include "online/proxy_search.h"
-#include "online/web_text.h"
 #include "shell/error.h"
 
 namespace pentad::test {
@@ -51,11 +51,8 @@ void readCatalogueReply(std::string_view bytes) {
         row.intField("rating");
         row.has("error");
     }
-    for (const std::string& row : replyRows(bytes)) {
-        replyField(row, "id");
-        replyError(row);
-    }
-    base64Decode(bytes);
+    catalogue::base64Decode(bytes);
+    catalogue::base64DecodeStrict(bytes);
 }
 
 }  // namespace

@@ -165,6 +165,8 @@ void Workspace::shutdown() {
         OperationScope op(m_shell, texts::kStatusSavingLedger);
         m_stakes.ledger().Close();
     }
+    // The folder is free for the next copy or command once this one has let go.
+    m_writerLock.release();
 }
 
 std::bitset<13> Workspace::changedGroups(const TConfigData& before, const TConfigData& after) {

@@ -64,18 +64,6 @@ tScriptInfo findEntry(CatalogueServices& cat, int id) {
     throw Error(format(kNotListed, id));
 }
 
-tScriptData dataOf(const tScriptInfo& s) {
-    tScriptData d;
-    d.Id = s.Id;
-    d.AuthorName = s.AuthorName;
-    d.Lcid = s.Lcid;
-    d.UniApps = s.UniApps;
-    d.Public = s.Public;
-    d.Title = s.Title;
-    d.Descr = s.Descr;
-    return d;
-}
-
 std::string tabless(std::string text) {
     std::replace_if(text.begin(), text.end(),
                     [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
@@ -156,7 +144,7 @@ int publishScript(CliContext& ctx, const CatalogueArgs& args) {
 
 int replaceScript(CliContext& ctx, const CatalogueArgs& args) {
     CatalogueServices& cat = services(ctx, args);
-    tScriptData data = dataOf(findEntry(cat, args.id));
+    tScriptData data = scriptDataOf(findEntry(cat, args.id));
     if (args.title) {
         data.Title = trim(*args.title);
     }
@@ -173,7 +161,7 @@ int deleteScript(CliContext& ctx, const CatalogueArgs& args) {
     if (!ctx.shell.confirmNo(format(texts::kDeleteScriptQuestion, entry.Title))) {
         return 1;
     }
-    return cat.deleteScript(dataOf(entry)) ? 0 : 1;
+    return cat.deleteScript(scriptDataOf(entry)) ? 0 : 1;
 }
 
 int rateScript(CliContext& ctx, const CatalogueArgs& args, int value) {

@@ -112,18 +112,6 @@ namespace {
 constexpr int kColumnWidths[CatalogueModel::kColumnCount] = {60, 200, 120, 100, 70,  50, 130,
                                                              70, 60,  90,  70,  130, 300};
 
-tScriptData dataOf(const tScriptInfo& s) {
-    tScriptData d;
-    d.Id = s.Id;
-    d.AuthorName = s.AuthorName;
-    d.Lcid = s.Lcid;
-    d.UniApps = s.UniApps;
-    d.Public = s.Public;
-    d.Title = s.Title;
-    d.Descr = s.Descr;
-    return d;
-}
-
 }  // namespace
 
 CataloguePanel::CataloguePanel(Workspace& workspace, QWidget* parent)
@@ -325,7 +313,7 @@ void CataloguePanel::replace() {
         return;
     }
     const int row = rowOfId(entry->Id);
-    std::optional<tScriptData> data = editProperties(dataOf(*entry), true);
+    std::optional<tScriptData> data = editProperties(scriptDataOf(*entry), true);
     if (!data) {
         return;
     }
@@ -353,7 +341,7 @@ void CataloguePanel::remove() {
         return;
     }
     const int id = entry->Id;
-    if (!m_ws.online().catalogue().deleteScript(dataOf(*entry))) {
+    if (!m_ws.online().catalogue().deleteScript(scriptDataOf(*entry))) {
         return;
     }
     std::vector<tScriptInfo> entries = m_entries;
@@ -364,7 +352,7 @@ void CataloguePanel::remove() {
 
 void CataloguePanel::viewProperties() {
     if (const tScriptInfo* entry = focused()) {
-        editProperties(dataOf(*entry), false);
+        editProperties(scriptDataOf(*entry), false);
     }
 }
 

@@ -333,4 +333,16 @@ int CatalogueClient::putSystem(const tSystemData& data, bool remove) const {
         post(catalogue::kSystemPutPath, catalogue::systemPutForm(p, who, remove)));
 }
 
+tScriptData scriptDataOf(const tScriptInfo& s) {
+    tScriptData d;
+    d.Id = s.Id;
+    d.AuthorName = s.AuthorName;
+    d.Lcid = s.Lcid;
+    d.UniApps = s.UniApps;
+    d.Public = s.Public;
+    d.Title = s.Title;
+    d.Descr = s.Descr;
+    return d;
+}
+
 }  // namespace pentad

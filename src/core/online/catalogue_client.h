@@ -51,6 +51,10 @@ struct tScriptData {
     std::string Descr;
 };
 
+// The editable part of a catalogue entry, as the properties dialog and the
+// replace and delete requests take it.
+tScriptData scriptDataOf(const tScriptInfo& s);
+
 // One user's rating of an entry.
 struct tScriptRate {
     std::string Name;

@@ -187,6 +187,15 @@ void ScenarioRunner::RunScenario() {
     m_ws.combs().ResetBuffer();
 }
 
+void ScenarioRunner::beginVariant(int number, int count, const std::string& variantText) {
+    log(std::string());
+    log(texts::kBannerLine);
+    log(format(texts::kLogApplyingVariant, number, variantText));
+    log(texts::kBannerLine);
+    setStatusText(format(texts::kStatusVariant, number, count, variantText));
+    log(texts::kLogStartList);
+}
+
 void ScenarioRunner::checkAfterLine() {
     if (m_ws.stakesCheckOnLine()) {
         m_ws.stakes().CheckAndRefresh();
@@ -253,13 +262,7 @@ void ScenarioRunner::RunVariants(const TScriptLine& line, int lineNumber,
         const TFilterRec variant = variants.at(v);
         const int number = static_cast<int>(v) + 1;
         const std::string variantText = VariantToText(variant);
-        log(std::string());
-        log(texts::kBannerLine);
-        log(format(texts::kLogApplyingVariant, number, variantText));
-        log(texts::kBannerLine);
-        setStatusText(format(texts::kStatusVariant, number, static_cast<int>(variants.size()),
-                             variantText));
-        log(texts::kLogStartList);
+        beginVariant(number, static_cast<int>(variants.size()), variantText);
         if (BuildStartList(line.Options)) {
             checkAfterLine();
             break;
@@ -331,13 +334,7 @@ void ScenarioRunner::RunVariantsInParallel(const TScriptLine& line, int lineNumb
         const TFilterRec variant = variants.at(v);
         const int number = static_cast<int>(v) + 1;
         const std::string variantText = VariantToText(variant);
-        log(std::string());
-        log(texts::kBannerLine);
-        log(format(texts::kLogApplyingVariant, number, variantText));
-        log(texts::kBannerLine);
-        setStatusText(format(texts::kStatusVariant, number, static_cast<int>(variants.size()),
-                             variantText));
-        log(texts::kLogStartList);
+        beginVariant(number, static_cast<int>(variants.size()), variantText);
         if (startStopped || PollStop()) {
             checkAfterLine();
             break;

@@ -89,6 +89,8 @@ private:
     void AddScenarioStake(const TCombRec& comb, bool throttled, bool newOnly,
                           const std::string& comment);
     void checkAfterLine();
+    // The log banner and status text that open each variant.
+    void beginVariant(int number, int count, const std::string& variantText);
 
     ScenarioHost& m_ws;
     bool m_running = false;

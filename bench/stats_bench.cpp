@@ -71,21 +71,31 @@ void BM_PrefetchNumberFamily(benchmark::State& state) {
 }
 BENCHMARK(BM_PrefetchNumberFamily)->Unit(benchmark::kMillisecond);
 
+// Two NUMS rows selected over a random archive, and the full set to test.
+struct TwoNumsRows {
+    DrawArchive a = randomArchive(100);
+    TStatList list{a.draws()};
+    std::unique_ptr<TCustomStat> stat;
+    TStatDrawArray selected;
+    TCombsArray combs = fullSet();
+
+    TwoNumsRows() {
+        list.Fill();
+        stat = list.CreateStat(list.IndexOfCode("NUMS"));
+        for (uint16_t d : {7, 8}) {
+            TStatRow r;
+            r.setV(1, d);
+            selected.append(r);
+        }
+        stat->LoadDraws(-1, a.lastIndex(), false);
+    }
+};
+
 // The core loop of a filter step: every combination of the full set tested
 // against two selected NUMS rows.
 void BM_TestFullSetTwoNumsRows(benchmark::State& state) {
-    DrawArchive a = randomArchive(100);
-    TStatList list(a.draws());
-    list.Fill();
-    auto stat = list.CreateStat(list.IndexOfCode("NUMS"));
-    TStatDrawArray selected;
-    for (uint16_t d : {7, 8}) {
-        TStatRow r;
-        r.setV(1, d);
-        selected.append(r);
-    }
-    TCombsArray combs = fullSet();
-    stat->LoadDraws(-1, a.lastIndex(), false);
+    TwoNumsRows t;
+    auto& [a, list, stat, selected, combs] = t;
     for (auto _ : state) {
         int kept = 0;
         for (const TCombRec& c : combs) {
@@ -99,18 +109,8 @@ BENCHMARK(BM_TestFullSetTwoNumsRows)->Unit(benchmark::kMillisecond);
 // The same test by the filter kernel: one table lookup per combination, the
 // table made before the timing (a scenario makes it once per selection).
 void BM_TableFullSetTwoNumsRows(benchmark::State& state) {
-    DrawArchive a = randomArchive(100);
-    TStatList list(a.draws());
-    list.Fill();
-    auto stat = list.CreateStat(list.IndexOfCode("NUMS"));
-    TStatDrawArray selected;
-    for (uint16_t d : {7, 8}) {
-        TStatRow r;
-        r.setV(1, d);
-        selected.append(r);
-    }
-    TCombsArray combs = fullSet();
-    stat->LoadDraws(-1, a.lastIndex(), false);
+    TwoNumsRows t;
+    auto& [a, list, stat, selected, combs] = t;
     auto table = FilterKernel::table(*stat, selected, false, false, a.lastIndex());
     for (auto _ : state) {
         KeepLookup lookup(table->data());

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menu "Справка": the help file, opened with the desktop's viewer for
-// compiled help files, the about box, the lottery's page of the game and the
-// project's web pages. The addresses are settings (section LINKS of
+// compiled help files, the about box, the update submenu, the lottery's page
+// of the game and the project's web pages. The addresses are settings (section LINKS of
 // "Pentad.ini"); a link without an address is not shown.
 #include <QAction>
 #include <QMenu>
@@ -13,8 +13,10 @@
 #include "qt_text.h"
 #include "shell/file_io.h"
 #include "shell/messages.h"
+#include "shell/program_version.h"
 #include "shell/web_links.h"
 #include "template_main.h"
+#include "update_commands.h"
 
 namespace pentad {
 namespace {
@@ -64,6 +66,7 @@ void TTemplateMain::createHelpMenu() {
     help->setObjectName(QStringLiteral("mnHelp"));
     help->addAction(action(QStringLiteral("GetHelp")));
     help->addAction(action(QStringLiteral("About")));
+    m_updates->fillMenu(*help);
     help->addSeparator();
     for (const LinkCommand& link : kLinkCommands) {
         help->addAction(action(QString::fromUtf8(link.name)));
@@ -74,7 +77,7 @@ void TTemplateMain::createHelpMenu() {
 }
 
 void TTemplateMain::showAbout() {
-    AboutDialog dialog(designedCaption(), QStringLiteral(PENTAD_VERSION_TEXT),
+    AboutDialog dialog(designedCaption(), toQString(programVersion()),
                        toQString(m_workspace.folder()), this);
     dialog.exec();
 }

@@ -86,6 +86,7 @@ int main(int argc, char* argv[]) {
     if (options.smoke) {
         // The smoke start checks that the window comes up: no question, no network.
         workspace.form().DownloadDrawsOnStart = 2;
+        workspace.form().AutoUpdates = false;
     }
     // The interface language is chosen here, before any window is built.
     workspace.setInterfaceLanguage(pentad::interfaceLanguage(

@@ -17,9 +17,11 @@
 #include "qt_text.h"
 #include "shell/error.h"
 #include "shell/messages.h"
+#include "shell/program_version.h"
 #include "shell/startup_words.h"
 #include "shell/web_links.h"
 #include "template_main.h"
+#include "update_commands.h"
 
 namespace pentad {
 
@@ -52,8 +54,15 @@ void TTemplateMain::initialise() {
             end = true;
             return;
         }
-        // The update check of the option AutoUpdates comes here; an
-        // installed update restarts the program.
+        // The quiet update check of the option AutoUpdates; an installed
+        // update restarts the program (a copy that could not be started
+        // leaves this one running on).
+        if (m_updates->startupCheck()) {
+            restart();
+            if (m_ending) {
+                return;
+            }
+        }
         if (m_workspace.startupPrefetchs(m_commandWords)) {
             end = true;
             return;
@@ -80,7 +89,7 @@ bool TTemplateMain::openStores() {
     StatusTextScope status(shell(), texts::kStatusInit);
     shell().guard(texts::kErrorInit, [&] {
         setWindowTitle(designedCaption() + QString::fromUtf8(texts::kVersionWord) +
-                       QStringLiteral(PENTAD_VERSION_TEXT));
+                       toQString(programVersion()));
         m_workspace.setOffset(0);
         ledgerOpen = m_workspace.openLedger();
         if (!ledgerOpen) {

@@ -5,6 +5,7 @@
 
 #include "catalogue_panel.h"
 #include "systems_online.h"
+#include "update_commands.h"
 
 #include <algorithm>
 
@@ -217,6 +218,8 @@ void TTemplateMain::createCommands() {
     createExportCommands();
     m_viewTabs->createCommands(*m_commands, [this](const SheetTable& t) { exportSheet(t); });
     createHelpCommands();
+    m_updates = std::make_unique<UpdateCommands>(m_workspace, this, [this] { restart(); });
+    m_updates->createCommands(*m_commands);
 }
 
 QList<QAction*> TTemplateMain::fillMenu(QMenu& menu, std::span<const char* const> names) {

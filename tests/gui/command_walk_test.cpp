@@ -188,12 +188,9 @@ const CommandSpec kCommands[] = {
     {"urlTG", "Канал в Telegram", ""},
 };
 
-// Commands that later work brings: the online catalogue and systems exchange, the interface
-// languages with the help file, and the self-update. They are skipped until
-// they are built.
-const std::set<std::string> kBuiltLater = {
-    // self-update
-    "CheckUpdate", "AutoSelfUpdate"};
+// Commands that later work brings are skipped until they are built (none at
+// present).
+const std::set<std::string> kBuiltLater = {};
 
 // The commands that stay available while an operation runs.
 const std::set<std::string> kNoIdleTest = {"ScriptStop", "StakesGraphOverlap",

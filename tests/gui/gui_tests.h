@@ -21,6 +21,7 @@ int runStakesTabTests(int argc, char** argv);
 int runStartupTests(int argc, char** argv);
 int runStatPageTests(int argc, char** argv);
 int runSystemsTabTests(int argc, char** argv);
+int runUpdateTests(int argc, char** argv);
 int runViewsTabTests(int argc, char** argv);
 
 }  // namespace pentad::test

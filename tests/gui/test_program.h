@@ -15,6 +15,7 @@
 
 #include "archive_bytes.h"
 #include "form_main.h"
+#include "update_commands.h"
 #include "scripted_user_interface.h"
 #include "app/workspace.h"
 
@@ -23,7 +24,14 @@ namespace pentad::test {
 // The main window with its file dialogs answered by the test.
 class TestWindow : public TFormMain {
 public:
-    using TFormMain::TFormMain;
+    TestWindow(Workspace& workspace, QtUserInterface& ui) : TFormMain(workspace, ui) {
+        // No window test reaches the maker's update server or touches the
+        // folder of the test program: updates are looked for in a folder
+        // that does not exist and would be installed into the data folder.
+        workspace.online().overrideUpdateAddress(workspace.folder() +
+                                                 "/no-update-server/Kestrel_AU.cfg");
+        updateCommands()->program().programFolder = workspace.folder();
+    }
 
     QString openPath;
     QString savePath;
@@ -58,8 +66,10 @@ struct TestProgram {
     explicit TestProgram(const QString& folder, std::vector<std::string> words = {})
         : shell(ui), workspace(shell, folder.toStdString()), window(workspace, ui) {
         window.setCommandWords(std::move(words));
-        // Window tests start without the start-up download and its question.
+        // Window tests start without the start-up download and its question,
+        // and without the update check.
         workspace.form().DownloadDrawsOnStart = 2;
+        workspace.form().AutoUpdates = false;
         window.show();
         window.initialise();
     }

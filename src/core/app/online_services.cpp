@@ -10,6 +10,7 @@
 #include "online/online_texts.h"
 #include "online/proxy_search.h"
 #include "online/proxy_settings.h"
+#include "online/self_update.h"
 #include "online/web_text.h"
 #include "shell/startup_words.h"
 #include "shell/data_folder.h"
@@ -117,6 +118,14 @@ std::string OnlineServices::resultsSite() const {
 
 std::string OnlineServices::proxyListService() const {
     return trim(m_ws.ini().readString(kOnlineSection, kProxyListKey, ""));
+}
+
+std::string OnlineServices::updateAddress() const {
+    if (m_updateOverride) {
+        return *m_updateOverride;
+    }
+    std::string address = trim(m_ws.ini().readString(kOnlineSection, kUpdateAddressKey, ""));
+    return address.empty() ? std::string(kUpdateAddress) : address;
 }
 
 void OnlineServices::setDownloadOnStart(int mode) {

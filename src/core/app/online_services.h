@@ -57,6 +57,11 @@ public:
     void overrideResultsSite(std::string site) { m_siteOverride = std::move(site); }
     // Root address of the proxy-list service (key ProxyListService; "" when none).
     std::string proxyListService() const;
+    // Address (or file path) of the update description: the override when
+    // set, else the key UpdateAddress of section ONLINE, else the maker's
+    // update server.
+    std::string updateAddress() const;
+    void overrideUpdateAddress(std::string address) { m_updateOverride = std::move(address); }
 
     // Writes DownloadDrawsOnStart (0 ask, 1 automatic, 2 off).
     void setDownloadOnStart(int mode);
@@ -112,6 +117,7 @@ private:
     HttpClient m_client;
     CatalogueServices m_catalogue;
     std::optional<std::string> m_siteOverride;
+    std::optional<std::string> m_updateOverride;
 };
 
 }  // namespace pentad

@@ -29,6 +29,8 @@ class Shell;
 inline constexpr const char* kUpdateDescriptionName = "Kestrel_AU.cfg";
 inline constexpr const char* kUpdateAddress =
     "https://pentad.example.org/files/autoupdates/Kestrel_AU.cfg";
+// Key of section ONLINE in "Pentad.ini" that names another update description.
+inline constexpr const char* kUpdateAddressKey = "UpdateAddress";
 // Names inside the program folder while an update runs.
 inline constexpr const char* kUpdateInfName = "SelfUpdates.inf";
 inline constexpr const char* kUpdateWorkFolder = "SelfUpdate";

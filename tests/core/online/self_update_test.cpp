@@ -7,8 +7,6 @@
 #include <zlib.h>
 
 #include <filesystem>
-#include <map>
-#include <mutex>
 
 #include <gtest/gtest.h>
 
@@ -16,9 +14,9 @@
 #include "shell/cp1251.h"
 #include "shell/error.h"
 #include "shell/shell.h"
-#include "support/loopback_server.h"
 #include "support/scripted_user_interface.h"
 #include "support/temp_dir.h"
+#include "support/update_server.h"
 
 extern char** environ;
 
@@ -37,39 +35,7 @@ std::string crcOf(const std::string& bytes) {
 
 std::string script(const std::string& body) { return "#!/bin/sh\n" + body + "\n"; }
 
-// An update server on loopback: files by path, and how often each was asked for.
-class UpdateServer {
-public:
-    UpdateServer() {
-        m_server.http().Get(R"(/(.*))", [this](const httplib::Request& req,
-                                               httplib::Response& res) {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            ++m_hits[req.path];
-            auto it = m_files.find(req.path);
-            if (it == m_files.end()) {
-                res.status = 404;
-                return;
-            }
-            res.set_content(it->second, "application/octet-stream");
-        });
-        m_server.start();
-    }
-    void put(const std::string& path, const std::string& bytes) {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_files[path] = bytes;
-    }
-    int hits(const std::string& path) {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return m_hits[path];
-    }
-    std::string url(const std::string& path) const { return m_server.url() + path; }
-
-private:
-    test::LoopbackServer m_server;
-    std::mutex m_mutex;
-    std::map<std::string, std::string> m_files;
-    std::map<std::string, int> m_hits;
-};
+using test::UpdateServer;
 
 constexpr const char* kCfg = "/files/autoupdates/Kestrel_AU.cfg";
 constexpr const char* kPackage = "/files/autoupdates/pentad-5.3.0.121.run";

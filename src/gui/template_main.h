@@ -39,6 +39,7 @@ class SystemsPane;
 class CataloguePanel;
 class SystemsOnline;
 class TablesPane;
+class LanguageMenu;
 class ViewTabs;
 struct SheetTable;
 
@@ -91,6 +92,7 @@ public:
     RatingsPane* ratingsPane() const { return m_ratingsPane; }
     TablesPane* tablesPane() const { return m_tablesPane; }
     ViewTabs* viewTabs() const { return m_viewTabs; }
+    LanguageMenu* languageMenu() const { return m_languageMenu; }
     QTabWidget* leftTabs() const { return m_leftTabs; }
     QTabWidget* rightTabs() const { return m_rightTabs; }
     // Status panel 0..6 (6 is the status line).
@@ -278,6 +280,7 @@ private:
     RatingsPane* m_ratingsPane = nullptr;
     TablesPane* m_tablesPane = nullptr;
     ViewTabs* m_viewTabs = nullptr;
+    LanguageMenu* m_languageMenu = nullptr;
     // The item the filter dialog showed last, offered again next time.
     TFilterItem m_filterItem;
     std::array<QLabel*, 7> m_panels{};

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "gui_texts.h"
+#include "qt_text.h"
 
 namespace pentad {
 namespace {
@@ -36,7 +37,7 @@ const char* textOf(QDialogButtonBox::StandardButton which) {
 void applyButtonTexts(QDialogButtonBox& box) {
     for (QAbstractButton* button : box.buttons()) {
         if (const char* text = textOf(box.standardButton(button))) {
-            button->setText(QString::fromUtf8(text));
+            button->setText(uiText(text));
         }
     }
 }
@@ -45,7 +46,7 @@ void applyButtonTexts(QMessageBox& box) {
     for (QAbstractButton* button : box.buttons()) {
         auto which = static_cast<QDialogButtonBox::StandardButton>(box.standardButton(button));
         if (const char* text = textOf(which)) {
-            button->setText(QString::fromUtf8(text));
+            button->setText(uiText(text));
         }
     }
 }

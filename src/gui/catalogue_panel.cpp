@@ -52,7 +52,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
             section < kColumnCount) {
-            return QString::fromUtf8(texts::kLibraryColumns[section]);
+            return uiText(texts::kLibraryColumns[section]);
         }
         return QVariant();
     }
@@ -69,13 +69,13 @@ public:
         }
         switch (index.column()) {
             case Kind:
-                return QString::fromUtf8(s.Mine ? texts::kKindMine : texts::kKindShared);
+                return uiText(s.Mine ? texts::kKindMine : texts::kKindShared);
             case Title:
                 return toQString(s.Title);
             case Author:
                 return toQString(s.AuthorName);
             case Program:
-                return s.UniApps ? QString::fromUtf8(texts::kUniversal) : toQString(s.AppName);
+                return s.UniApps ? uiText(texts::kUniversal) : toQString(s.AppName);
             case Version:
                 return toQString(s.AppVer);
             case Language:
@@ -88,7 +88,7 @@ public:
                 return s.RatingCnt;
             case YourRating:
                 if (s.RatingYou == catalogue::kRateHide) {
-                    return QString::fromUtf8(texts::kRatingHidden);
+                    return uiText(texts::kRatingHidden);
                 }
                 return s.RatingYou > 0 ? QString::number(s.RatingYou) : QString();
             case Downloads:
@@ -125,14 +125,14 @@ CataloguePanel::CataloguePanel(Workspace& workspace, QWidget* parent)
     m_filter = new QComboBox(this);
     m_filter->setObjectName(QStringLiteral("cbLibraryFilter"));
     for (const char* caption : texts::kLibraryFilters) {
-        m_filter->addItem(QString::fromUtf8(caption));
+        m_filter->addItem(uiText(caption));
     }
     const int item = m_ws.form().ScriptLibraryFilter;
     m_filter->setCurrentIndex(item >= 0 && item < m_filter->count() ? item : 2);
     m_identity = new QToolButton(this);
     m_identity->setObjectName(QStringLiteral("btLibraryIdentity"));
-    m_identity->setText(QString::fromUtf8(texts::kIdentityCaption));
-    m_hint = new QLabel(QString::fromUtf8(texts::kNoCatalogueAddress), this);
+    m_identity->setText(uiText(texts::kIdentityCaption));
+    m_hint = new QLabel(uiText(texts::kNoCatalogueAddress), this);
     m_hint->setObjectName(QStringLiteral("lbLibraryHint"));
 
     auto* top = new QHBoxLayout;
@@ -451,7 +451,7 @@ QMenu* CataloguePanel::createMenu(CommandSet& commands, QWidget* parent) {
         "ScriptLibraryRates", nullptr,                "ScriptLibraryRate0",
         "ScriptLibraryRate1", "ScriptLibraryRate2",   "ScriptLibraryRate3",
         "ScriptLibraryRate4", "ScriptLibraryRate5",   "ScriptLibraryHide"};
-    auto* menu = new QMenu(QString::fromUtf8(texts::kMenuLibrary), parent);
+    auto* menu = new QMenu(uiText(texts::kMenuLibrary), parent);
     for (const char* name : kNames) {
         if (name == nullptr) {
             menu->addSeparator();

@@ -30,7 +30,7 @@ namespace {
 
 // The Qt form of a file filter written "description|pattern".
 QString dialogFilter(const char* filter) {
-    return QString::fromUtf8(filter).section(QLatin1Char('|'), 0, 0);
+    return uiText(filter).section(QLatin1Char('|'), 0, 0);
 }
 
 bool clipboardHoldsText() {
@@ -120,7 +120,7 @@ void TTemplateMain::createCombMenu() {
                            "CombsInfo",     "CombsCheckNums", "CombsFindInDraws", nullptr,
                            "CombsCopy",     "CombsPaste",     "CombsSelectAll",   nullptr,
                            "CombsXlsExport"};
-    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(texts::kMenuCombs));
+    QMenu* menu = menuBar()->addMenu(uiText(texts::kMenuCombs));
     const QList<QAction*> contextMenu = fillMenu(*menu, names);
     m_combsPane->bindCommands(action(QStringLiteral("CombsDelExists")), contextMenu);
 }
@@ -129,9 +129,9 @@ void TTemplateMain::combsGenerate() {
     GenerateDialog dialog(
         loadGenerateParams(m_workspace.ini()),
         [this] {
-            return chooseOpenFile(QString::fromUtf8(texts::kChooseCombsTitle),
+            return chooseOpenFile(uiText(texts::kChooseCombsTitle),
                                   dialogFilter(texts::kLcvFilter),
-                                  QString::fromUtf8(texts::kLcvExtension));
+                                  uiText(texts::kLcvExtension));
         },
         this);
     if (dialog.exec() != QDialog::Accepted) {
@@ -152,8 +152,8 @@ void TTemplateMain::combsGenerate() {
 
 void TTemplateMain::combsOpen() {
     const QString path =
-        chooseOpenFile(QString::fromUtf8(texts::kOpenCombsTitle), dialogFilter(texts::kLcvFilter),
-                       QString::fromUtf8(texts::kLcvExtension));
+        chooseOpenFile(uiText(texts::kOpenCombsTitle), dialogFilter(texts::kLcvFilter),
+                       uiText(texts::kLcvExtension));
     if (!path.isEmpty()) {
         m_workspace.combs().OpenFile(toStdString(path));
     }
@@ -161,8 +161,8 @@ void TTemplateMain::combsOpen() {
 
 void TTemplateMain::combsSave() {
     const QString path =
-        chooseSaveFile(QString::fromUtf8(texts::kSaveCombsTitle), dialogFilter(texts::kLcvFilter),
-                       QString::fromUtf8(texts::kLcvExtension));
+        chooseSaveFile(uiText(texts::kSaveCombsTitle), dialogFilter(texts::kLcvFilter),
+                       uiText(texts::kLcvExtension));
     if (!path.isEmpty()) {
         m_workspace.combs().SaveFile(toStdString(path));
     }

@@ -25,6 +25,7 @@
 #include "list_view.h"
 #include "models/combs_model.h"
 #include "app/workspace.h"
+#include "qt_text.h"
 
 namespace pentad {
 namespace {
@@ -86,14 +87,14 @@ CombsPane::CombsPane(const Workspace& workspace, QWidget* parent) : QWidget(pare
     m_splitter->setStretchFactor(1, 0);
     m_splitter->installEventFilter(this);
 
-    m_excludeButton = new QPushButton(QString::fromUtf8(texts::kExcludeLabel), this);
+    m_excludeButton = new QPushButton(uiText(texts::kExcludeLabel), this);
     m_excludeButton->setObjectName(QStringLiteral("btnCombsDelExists"));
     m_exclude = new QSpinBox(this);
     m_exclude->setObjectName(QStringLiteral("edDrawsExclude"));
     m_exclude->setRange(0, INT_MAX);
     m_exclude->setValue(std::max(0, workspace.form().DrawsExclude));
     m_exclude->setMinimumWidth(70);
-    const QString hint = QString::fromUtf8(texts::kExcludeHint);
+    const QString hint = uiText(texts::kExcludeHint);
     m_exclude->setToolTip(hint);
     m_excludeButton->setToolTip(hint);
     m_exclude->installEventFilter(this);

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QWidget>
 
+#include "qt_text.h"
 #include "shell/shell.h"
 
 namespace pentad {
@@ -16,7 +17,7 @@ CommandSet::CommandSet(Shell& shell, QWidget* owner)
     : QObject(owner), m_shell(shell), m_owner(owner) {}
 
 QAction* CommandSet::add(Definition definition) {
-    auto* action = new QAction(QString::fromUtf8(definition.caption), m_owner);
+    auto* action = new QAction(uiText(definition.caption), m_owner);
     action->setObjectName(QString::fromUtf8(definition.name));
     if (!definition.key.isEmpty()) {
         action->setShortcut(definition.key);
@@ -26,7 +27,7 @@ QAction* CommandSet::add(Definition definition) {
         action->setShortcutContext(duringRuns ? Qt::ApplicationShortcut : definition.keyContext);
     }
     if (definition.hint != nullptr) {
-        action->setToolTip(QString::fromUtf8(definition.hint));
+        action->setToolTip(uiText(definition.hint));
         action->setStatusTip(action->toolTip());
     }
     action->setCheckable(static_cast<bool>(definition.checked));

@@ -15,6 +15,7 @@
 #include "download_texts.h"
 #include "draws_pane.h"
 #include "gui_texts.h"
+#include "qt_text.h"
 #include "shell/messages.h"
 #include "template_main.h"
 
@@ -52,7 +53,7 @@ void TTemplateMain::createDownloadMenus(QMenu* file, QMenu* draws) {
     file->insertAction(before, action(QStringLiteral("EditProxy")));
 
     draws->addSeparator();
-    QMenu* autoDownload = draws->addMenu(QString::fromUtf8(texts::kMenuAutoDownload));
+    QMenu* autoDownload = draws->addMenu(uiText(texts::kMenuAutoDownload));
     autoDownload->setObjectName(QStringLiteral("mnAutoDownload"));
     for (const char* name : {"AutoDownload0", "AutoDownload1", "AutoDownload2"}) {
         autoDownload->addAction(action(QString::fromUtf8(name)));

@@ -81,8 +81,8 @@ void TTemplateMain::drawsDelete() {
 
 void TTemplateMain::drawsImport() {
     QString path =
-        chooseOpenFile(QString::fromUtf8(texts::kImportDrawsTitle),
-                       QString::fromUtf8(texts::kCsvDialogFilter), QString::fromUtf8(kCsvSuffix));
+        chooseOpenFile(uiText(texts::kImportDrawsTitle),
+                       uiText(texts::kCsvDialogFilter), QString::fromUtf8(kCsvSuffix));
     if (!path.isEmpty()) {
         m_workspace.importDraws(toStdString(path));
     }
@@ -90,8 +90,8 @@ void TTemplateMain::drawsImport() {
 
 void TTemplateMain::drawsExport() {
     QString path =
-        chooseSaveFile(QString::fromUtf8(texts::kExportDrawsTitle),
-                       QString::fromUtf8(texts::kCsvDialogFilter), QString::fromUtf8(kCsvSuffix));
+        chooseSaveFile(uiText(texts::kExportDrawsTitle),
+                       uiText(texts::kCsvDialogFilter), QString::fromUtf8(kCsvSuffix));
     if (!path.isEmpty()) {
         m_workspace.exportDraws(toStdString(path));
     }

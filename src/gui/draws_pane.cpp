@@ -24,6 +24,7 @@
 #include "gui_texts.h"
 #include "list_view.h"
 #include "models/draws_model.h"
+#include "qt_text.h"
 #include "window_placement.h"
 
 namespace pentad {
@@ -51,18 +52,18 @@ DrawsPane::DrawsPane(const Workspace& workspace, QWidget* parent)
     m_view->horizontalHeader()->setStretchLastSection(false);
     setColumnWidths(*m_view, defaultDrawColumnWidths(m_view->fontMetrics()));
 
-    m_download = new QPushButton(QString::fromUtf8(texts::kCmdDrawsDownload), this);
+    m_download = new QPushButton(uiText(texts::kCmdDrawsDownload), this);
     m_download->setObjectName(QStringLiteral("btnDrawsDownload"));
-    m_add = new QPushButton(QString::fromUtf8(texts::kCmdDrawsAdd), this);
+    m_add = new QPushButton(uiText(texts::kCmdDrawsAdd), this);
     m_add->setObjectName(QStringLiteral("btnDrawsAdd"));
-    m_delete = new QPushButton(QString::fromUtf8(texts::kCmdDrawsDel), this);
+    m_delete = new QPushButton(uiText(texts::kCmdDrawsDel), this);
     m_delete->setObjectName(QStringLiteral("btnDrawsDel"));
 
     m_offset = new QSpinBox(this);
     m_offset->setObjectName(QStringLiteral("edDrawsOffset"));
     m_offset->setRange(0, 0);
     m_offset->setMinimumWidth(70);
-    auto* offsetLabel = new QLabel(QString::fromUtf8(texts::kOffsetLabel), this);
+    auto* offsetLabel = new QLabel(uiText(texts::kOffsetLabel), this);
     offsetLabel->setBuddy(m_offset);
 
     auto* buttons = new QHBoxLayout;

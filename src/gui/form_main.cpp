@@ -2,6 +2,7 @@
 // The game's main window: the generic window with the caption of this game.
 #include "form_main.h"
 
+#include "qt_text.h"
 #include "shell/messages.h"
 
 namespace pentad {
@@ -14,7 +15,7 @@ TFormMain::TFormMain(Workspace& workspace, QtUserInterface& ui, QWidget* parent)
 }
 
 QString TFormMain::designedCaption() const {
-    return QString::fromUtf8(texts::kMainCaption);
+    return uiText(texts::kMainCaption);
 }
 
 }  // namespace pentad

@@ -54,13 +54,13 @@ GraphPane::GraphPane(Workspace& workspace, QWidget* parent)
     m_chooser->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_chooser->setMinimumContentsLength(24);
     m_chooser->setMaxVisibleItems(24);
-    auto* chooserLabel = new QLabel(QString::fromUtf8(texts::kGraphTypeLabel), this);
+    auto* chooserLabel = new QLabel(uiText(texts::kGraphTypeLabel), this);
     chooserLabel->setBuddy(m_chooser);
     m_length = makeLengthField("edDrawsGraphLen", &m_page.length, &workspace.form().DrawsGraphLen,
                                this, whenEnabled(&m_drawAction, [this] { refresh(false); }));
     QLabel* lengthLabel = makeLengthLabel(m_length, this);
     m_draw = makeButton("btnDrawsGraphDraw", this);
-    m_labels = new QCheckBox(QString::fromUtf8(texts::kGraphTabLabels), this);
+    m_labels = new QCheckBox(uiText(texts::kGraphTabLabels), this);
     m_labels->setObjectName(QStringLiteral("cbGraphTabLabels"));
 
     m_chart = new QChartView(makeGraphChart(), this);

@@ -29,7 +29,7 @@ bool HelpBrowser::showTopic(const std::string& address) {
     m_file.reset();
     const std::optional<HelpAddress> topic = splitHelpAddress(address);
     if (!topic) {
-        showNotice(toQString(format(texts::kHelpAddressInvalid, address)), toQString(address));
+        showNotice(uiText(format(texts::kHelpAddressInvalid, address)), toQString(address));
         return false;
     }
     try {
@@ -39,7 +39,7 @@ bool HelpBrowser::showTopic(const std::string& address) {
         return false;
     }
     if (!m_file->contains(topic->page)) {
-        showNotice(toQString(format(texts::kHelpTopicNotFound, topic->page, topic->file)),
+        showNotice(uiText(format(texts::kHelpTopicNotFound, topic->page, topic->file)),
                    toQString(address));
         return false;
     }
@@ -74,7 +74,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 void HelpBrowser::showNotice(const QString& reason, const QString& address) {
     clearHistory();
     setHtml(QStringLiteral("<p><b>%1</b></p><p>%2</p><p><tt>%3</tt></p>")
-                .arg(QString::fromUtf8(texts::kHelpNotShown).toHtmlEscaped(),
+                .arg(uiText(texts::kHelpNotShown).toHtmlEscaped(),
                      reason.toHtmlEscaped(), address.toHtmlEscaped()));
 }
 

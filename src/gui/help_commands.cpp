@@ -62,7 +62,7 @@ void TTemplateMain::createHelpCommands() {
 }
 
 void TTemplateMain::createHelpMenu() {
-    QMenu* help = menuBar()->addMenu(QString::fromUtf8(texts::kMenuHelp));
+    QMenu* help = menuBar()->addMenu(uiText(texts::kMenuHelp));
     help->setObjectName(QStringLiteral("mnHelp"));
     help->addAction(action(QStringLiteral("GetHelp")));
     help->addAction(action(QStringLiteral("About")));

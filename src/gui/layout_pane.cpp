@@ -20,6 +20,7 @@
 #include "command_set.h"
 #include "list_view.h"
 #include "models/layout_model.h"
+#include "qt_text.h"
 #include "view_controls.h"
 #include "view_pane_texts.h"
 #include "views/view_sheets.h"
@@ -54,7 +55,7 @@ LayoutPane::LayoutPane(Workspace& workspace, QWidget* parent)
     m_exclude = makeButton("btnLayoutExclude", this);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QString::fromUtf8(texts::kLayoutTitle), this));
+    top->addWidget(new QLabel(uiText(texts::kLayoutTitle), this));
     top->addStretch(1);
     top->addWidget(lengthLabel);
     top->addWidget(m_length);
@@ -76,7 +77,7 @@ LayoutPane::LayoutPane(Workspace& workspace, QWidget* parent)
     grid->setContentsMargins(0, 0, 0, 0);
     m_compareCalc = makeButton("btnLayoutCmpCalc", lower);
     auto* caption = new QHBoxLayout;
-    caption->addWidget(new QLabel(QString::fromUtf8(texts::kCompareTitle), lower));
+    caption->addWidget(new QLabel(uiText(texts::kCompareTitle), lower));
     caption->addStretch(1);
     caption->addWidget(m_compareCalc);
     grid->addLayout(caption, 0, 0, 1, kCompareLists);
@@ -95,7 +96,7 @@ LayoutPane::LayoutPane(Workspace& workspace, QWidget* parent)
         list->horizontalHeader()->setSortIndicator(0, Qt::DescendingOrder);
         list->horizontalHeader()->setStretchLastSection(true);
         list->setColumnWidth(0, list->horizontalHeader()->fontMetrics().horizontalAdvance(
-                                    QString::fromUtf8(texts::kCompareCountColumn)) +
+                                    uiText(texts::kCompareCountColumn)) +
                                     24);
         m_compareViews[at] = list;
         grid->addWidget(m_compareFields[at], 1, i);

@@ -17,9 +17,9 @@
 
 #include "form_main.h"
 #include "qt_user_interface.h"
+#include "ui_language.h"
 #include "app/restart.h"
 #include "shell/data_folder.h"
-#include "shell/interface_language.h"
 #include "shell/messages.h"
 #include "shell/processes.h"
 #include "shell/shell.h"
@@ -88,11 +88,10 @@ int main(int argc, char* argv[]) {
         workspace.form().DownloadDrawsOnStart = 2;
         workspace.form().AutoUpdates = false;
     }
-    // The interface language is chosen here, before any window is built.
-    workspace.setInterfaceLanguage(pentad::interfaceLanguage(
-        workspace.form().Language,
-        pentad::hasCommandWord(options.words, pentad::words::kNoLanguage),
-        pentad::programFolder()));
+    // The interface language is set up here, before any window is built.
+    pentad::startInterfaceLanguage(
+        workspace, pentad::hasCommandWord(options.words, pentad::words::kNoLanguage),
+        pentad::programFolder());
     pentad::TFormMain window(workspace, ui);
     window.setCommandWords(options.words);
     if (options.folder) {

@@ -95,7 +95,7 @@ void QtUserInterface::setStatusPanel(QLabel* panel) {
 
 void QtUserInterface::setStatusText(const std::string& text) {
     if (m_statusPanel) {
-        m_statusPanel->setText(toQString(text));
+        m_statusPanel->setText(uiText(text));
         processPendingEvents();
     }
 }
@@ -146,7 +146,7 @@ void QtUserInterface::progressShow(const std::string& text, int maximum) {
     m_progress->setAutoReset(false);
     m_progress->setMinimumDuration(0);
     m_progress->setWindowModality(Qt::WindowModal);
-    m_progress->setLabelText(toQString(text));
+    m_progress->setLabelText(uiText(text));
     m_progress->setRange(0, std::max(0, maximum));
     m_progress->setValue(0);
     m_progress->show();
@@ -155,7 +155,7 @@ void QtUserInterface::progressShow(const std::string& text, int maximum) {
 
 void QtUserInterface::progressText(const std::string& text) {
     if (m_progress) {
-        m_progress->setLabelText(toQString(text));
+        m_progress->setLabelText(uiText(text));
         processPendingEvents();
     }
 }
@@ -179,7 +179,7 @@ void QtUserInterface::message(MessageKind kind, const std::string& text) {
     }
     ArrowCursorScope arrow;
     WaitAsideScope aside(m_wait);
-    QMessageBox box(icon, QString::fromUtf8(messageCaption(kind)), displayText(text),
+    QMessageBox box(icon, uiText(messageCaption(kind)), displayText(text),
                     QMessageBox::Ok, m_window);
     applyButtonTexts(box);
     box.exec();
@@ -189,7 +189,7 @@ bool QtUserInterface::confirm(const std::string& caption, const std::string& tex
                               bool defaultYes) {
     ArrowCursorScope arrow;
     WaitAsideScope aside(m_wait);
-    QMessageBox box(QMessageBox::Question, toQString(caption), displayText(text),
+    QMessageBox box(QMessageBox::Question, uiText(caption), displayText(text),
                     QMessageBox::Yes | QMessageBox::No, m_window);
     box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
     // Closing the box without choosing answers No.
@@ -208,7 +208,7 @@ std::optional<long long> QtUserInterface::askNumber(const std::string& caption,
     };
     ArrowCursorScope arrow;
     bool ok = false;
-    int result = QInputDialog::getInt(m_window, toQString(caption), displayText(prompt),
+    int result = QInputDialog::getInt(m_window, uiText(caption), displayText(prompt),
                                       toInt(value), toInt(minimum), toInt(maximum), 1, &ok);
     if (!ok) {
         return std::nullopt;
@@ -221,7 +221,7 @@ std::optional<std::string> QtUserInterface::askText(const std::string& caption,
                                                     const std::string& value) {
     ArrowCursorScope arrow;
     bool ok = false;
-    QString result = QInputDialog::getText(m_window, toQString(caption), displayText(prompt),
+    QString result = QInputDialog::getText(m_window, uiText(caption), displayText(prompt),
                                            QLineEdit::Normal, toQString(value), &ok);
     if (!ok) {
         return std::nullopt;

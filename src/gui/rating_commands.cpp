@@ -26,7 +26,7 @@ constexpr const char* kScenarioPageName = "tabScenario";
 
 // Dialog filter of the ratings export, from its "description|pattern" form.
 QString csvFilter() {
-    return QString::fromUtf8(texts::kRatingsCsvFilter).section(QLatin1Char('|'), 0, 0);
+    return uiText(texts::kRatingsCsvFilter).section(QLatin1Char('|'), 0, 0);
 }
 
 }  // namespace
@@ -90,8 +90,8 @@ void TTemplateMain::createRatingCommands() {
 }
 
 void TTemplateMain::ratingsExport() {
-    const QString path = chooseSaveFile(QString::fromUtf8(texts::kRatingsExportTitle), csvFilter(),
-                                        QString::fromUtf8(texts::kCsvExtension));
+    const QString path = chooseSaveFile(uiText(texts::kRatingsExportTitle), csvFilter(),
+                                        uiText(texts::kCsvExtension));
     if (!path.isEmpty()) {
         m_workspace.stakes().ExportRatings(toStdString(path));
     }

@@ -21,6 +21,7 @@
 #include "charts/graph_chart.h"
 #include "list_view.h"
 #include "models/repeats_model.h"
+#include "qt_text.h"
 #include "shell/ini_file.h"
 #include "shell/shell.h"
 #include "view_controls.h"
@@ -46,7 +47,7 @@ RepeatsWindow::RepeatsWindow(Workspace& workspace, QWidget* parent)
     : QWidget(parent, Qt::Window), m_workspace(workspace) {
     setObjectName(QStringLiteral("TFormAnalyzeRepeats"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf8(texts::kRepeatsCaption));
+    setWindowTitle(uiText(texts::kRepeatsCaption));
     resize(900, 640);
     const IniFile& frm = workspace.frm();
     m_drawsLength =
@@ -56,7 +57,7 @@ RepeatsWindow::RepeatsWindow(Workspace& workspace, QWidget* parent)
         makeLengthField("edDrawsLength", &m_drawsLength, nullptr, this, [this] { calculate(); });
     m_depth = makeLengthField("edDrawsDeep", &m_drawsDeep, nullptr, this, [this] { calculate(); });
     m_calc = makeButton("btnCalc", this);
-    m_calc->setText(QString::fromUtf8(texts::kRepeatsCalc));
+    m_calc->setText(uiText(texts::kRepeatsCalc));
     connect(m_calc, &QPushButton::clicked, this, &RepeatsWindow::calculate);
 
     m_model = new RepeatsModel(this);
@@ -70,8 +71,8 @@ RepeatsWindow::RepeatsWindow(Workspace& workspace, QWidget* parent)
     m_chart->setRenderHint(QPainter::Antialiasing);
 
     auto* fields = new QFormLayout;
-    fields->addRow(QString::fromUtf8(texts::kRepeatsLengthLabel), m_length);
-    fields->addRow(QString::fromUtf8(texts::kRepeatsDepthLabel), m_depth);
+    fields->addRow(uiText(texts::kRepeatsLengthLabel), m_length);
+    fields->addRow(uiText(texts::kRepeatsDepthLabel), m_depth);
     auto* top = new QHBoxLayout;
     top->addLayout(fields);
     top->addWidget(m_calc, 0, Qt::AlignBottom);

@@ -31,7 +31,7 @@ namespace {
 
 // The Qt form of a file filter written "description|pattern".
 QString dialogFilter(const char* filter) {
-    return QString::fromUtf8(filter).section(QLatin1Char('|'), 0, 0);
+    return uiText(filter).section(QLatin1Char('|'), 0, 0);
 }
 
 // Disables widgets for the life of the scope, whatever way it is left.
@@ -67,11 +67,11 @@ void TTemplateMain::createScenarioPages() {
         m_scenarioPane->refresh();
         updateActions();
     });
-    const int systems = m_rightTabs->addTab(m_systemsPane, QString::fromUtf8(texts::kSystemsTab));
+    const int systems = m_rightTabs->addTab(m_systemsPane, uiText(texts::kSystemsTab));
     m_systemsPane->setObjectName(QStringLiteral("tabSystems"));
     // The systems page waits for "Системная игра".
     m_rightTabs->setTabVisible(systems, false);
-    m_rightTabs->addTab(m_scenarioPane, QString::fromUtf8(texts::kTabScenario));
+    m_rightTabs->addTab(m_scenarioPane, uiText(texts::kTabScenario));
     m_scenarioPane->setObjectName(QStringLiteral("tabScenario"));
 
     connect(m_scenarioPane, &ScenarioPane::selectionChanged, this, &TTemplateMain::updateActions);
@@ -214,7 +214,7 @@ void TTemplateMain::createScenarioMenu(QMenu* view) {
                            "ScriptStop",  nullptr,      "ScriptAdd", "ScriptEmpty", "ScriptLoad",
                            "ScriptClone", "ScriptEdit", "ScriptDel", "ScriptClr",   nullptr,
                            "ScriptUp",    "ScriptDown", nullptr,     "LogToggle",   "LogsDelete"};
-    auto* menu = new QMenu(QString::fromUtf8(texts::kMenuScenario), this);
+    auto* menu = new QMenu(uiText(texts::kMenuScenario), this);
     menuBar()->insertMenu(view->menuAction(), menu);
     const QList<QAction*> contextMenu = fillMenu(*menu, names);
     m_scenarioPane->bindCommands(contextMenu);
@@ -241,9 +241,9 @@ void TTemplateMain::runScenario(const std::function<void()>& run) {
 }
 
 void TTemplateMain::scriptOpen() {
-    const QString path = chooseOpenFile(QString::fromUtf8(texts::kOpenScenarioTitle),
+    const QString path = chooseOpenFile(uiText(texts::kOpenScenarioTitle),
                                         dialogFilter(texts::kScenarioFilter),
-                                        QString::fromUtf8(texts::kScenarioExtension));
+                                        uiText(texts::kScenarioExtension));
     if (!path.isEmpty() && m_workspace.scenario().Open(toStdString(path))) {
         m_scenarioPane->refresh();
         m_scenarioPane->selectRow(0);
@@ -251,18 +251,18 @@ void TTemplateMain::scriptOpen() {
 }
 
 void TTemplateMain::scriptSave() {
-    const QString path = chooseSaveFile(QString::fromUtf8(texts::kSaveScenarioTitle),
+    const QString path = chooseSaveFile(uiText(texts::kSaveScenarioTitle),
                                         dialogFilter(texts::kScenarioFilter),
-                                        QString::fromUtf8(texts::kScenarioExtension));
+                                        uiText(texts::kScenarioExtension));
     if (!path.isEmpty()) {
         m_workspace.scenario().SaveScenario(toStdString(path));
     }
 }
 
 void TTemplateMain::scriptLoad() {
-    const QString path = chooseOpenFile(QString::fromUtf8(texts::kAddScenarioTitle),
+    const QString path = chooseOpenFile(uiText(texts::kAddScenarioTitle),
                                         dialogFilter(texts::kScenarioFilter),
-                                        QString::fromUtf8(texts::kScenarioExtension));
+                                        uiText(texts::kScenarioExtension));
     if (path.isEmpty()) {
         return;
     }
@@ -282,7 +282,7 @@ void TTemplateMain::scriptLineDialog(int index, bool replace) {
         line.Options.DrawsExclude = std::max(0, m_workspace.form().DrawsExclude);
     }
     LineDialog dialog(shell(), m_workspace.stats(), m_workspace.statPage(),
-                      QString::fromUtf8(replace ? texts::kEditLineCaption : texts::kNewLineCaption),
+                      uiText(replace ? texts::kEditLineCaption : texts::kNewLineCaption),
                       line, this);
     if (dialog.exec() != QDialog::Accepted) {
         return;

@@ -121,10 +121,10 @@ void ScenarioPane::showStatus() {
     const ScenarioRunner& runner = m_workspace.runner();
     const ScenarioStatus& status = runner.status();
     const int lines = runner.running() ? status.lines : m_workspace.scenario().count();
-    m_panels[0]->setText(toQString(format(texts::kPanelLines, lines)));
-    m_panels[1]->setText(toQString(format(texts::kPanelCycle, status.cycle)));
-    m_panels[2]->setText(toQString(format(texts::kPanelLine, status.line)));
-    m_panels[3]->setText(toQString(format(texts::kPanelRunStakes, status.stakes)));
+    m_panels[0]->setText(uiText(format(texts::kPanelLines, lines)));
+    m_panels[1]->setText(uiText(format(texts::kPanelCycle, status.cycle)));
+    m_panels[2]->setText(uiText(format(texts::kPanelLine, status.line)));
+    m_panels[3]->setText(uiText(format(texts::kPanelRunStakes, status.stakes)));
     m_panels[4]->setText(toQString(status.text));
     m_panels[4]->setToolTip(toQString(status.text));
 }

@@ -28,6 +28,7 @@
 #include "gui_texts.h"
 #include "key_takeover.h"
 #include "models/ratings_model.h"
+#include "qt_text.h"
 #include "ratings_pane.h"
 #include "shell/view_state.h"
 #include "stakes/stake_texts.h"
@@ -62,9 +63,9 @@ void TTemplateMain::createStakePages() {
     m_ratingsPane->setObjectName(QStringLiteral("tabRatings"));
     m_tablesPane = new TablesPane(m_workspace, this);
     m_tablesPane->setObjectName(QStringLiteral("tabTables"));
-    m_rightTabs->addTab(m_stakesPane, QString::fromUtf8(texts::kTabStakes));
-    m_rightTabs->addTab(m_ratingsPane, QString::fromUtf8(texts::kTabRatings));
-    const int tables = m_rightTabs->addTab(m_tablesPane, QString::fromUtf8(texts::kTabTables));
+    m_rightTabs->addTab(m_stakesPane, uiText(texts::kTabStakes));
+    m_rightTabs->addTab(m_ratingsPane, uiText(texts::kTabRatings));
+    const int tables = m_rightTabs->addTab(m_tablesPane, uiText(texts::kTabTables));
     m_rightTabs->setTabVisible(tables, m_workspace.form().TabTables);
 
     connect(m_stakesPane, &StakesPane::selectionChanged, this, &TTemplateMain::updateActions);
@@ -234,7 +235,7 @@ void TTemplateMain::createStakeCommands() {
 void TTemplateMain::createStakeMenus() {
     // Each menu's items, separators included, also make its list's context menu.
     auto addMenu = [this](const char* title, std::initializer_list<const char*> names) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(title));
+        QMenu* menu = menuBar()->addMenu(uiText(title));
         return std::pair{menu, fillMenu(*menu, {names.begin(), names.size()})};
     };
     addMenu(
@@ -252,7 +253,7 @@ void TTemplateMain::createStakeMenus() {
         texts::kMenuRatings, {"RatingsRefresh", "RatingsExport", "RatingsXlsExport", nullptr,
                               "RatingsToScript", nullptr, "StakesGraphDraws", "StakesGraphOverlap",
                               "StakesGraphProfits", "RatingsGraphOverlap", nullptr});
-    QMenu* effModes = ratings->addMenu(QString::fromUtf8(texts::kMenuEffMode));
+    QMenu* effModes = ratings->addMenu(uiText(texts::kMenuEffMode));
     auto* effGroup = new QActionGroup(this);
     for (int mode = 0; mode < 3; ++mode) {
         QAction* item = action(QStringLiteral("RatingsEffMode%1").arg(mode));

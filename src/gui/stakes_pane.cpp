@@ -17,6 +17,7 @@
 #include "list_view.h"
 #include "models/stakes_model.h"
 #include "app/workspace.h"
+#include "qt_text.h"
 #include "stakes/stake_texts.h"
 #include "window_placement.h"
 
@@ -105,7 +106,7 @@ StakesPane::StakesPane(Workspace& workspace, QWidget* parent) : QWidget(parent) 
     }
     widths[1] = std::max(
         widths[1],
-        metrics.horizontalAdvance(QString::fromUtf8(texts::kStakeKindCaptions[kStakeScenario])) +
+        metrics.horizontalAdvance(uiText(texts::kStakeKindCaptions[kStakeScenario])) +
             12);
     setColumnWidths(*m_view, widths);
 

@@ -88,7 +88,7 @@ bool TTemplateMain::openStores() {
     BusyScope busy(shell());
     StatusTextScope status(shell(), texts::kStatusInit);
     shell().guard(texts::kErrorInit, [&] {
-        setWindowTitle(designedCaption() + QString::fromUtf8(texts::kVersionWord) +
+        setWindowTitle(designedCaption() + uiText(texts::kVersionWord) +
                        toQString(programVersion()));
         m_workspace.setOffset(0);
         ledgerOpen = m_workspace.openLedger();

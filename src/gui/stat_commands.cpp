@@ -118,7 +118,7 @@ void TTemplateMain::createStatMenu() {
                            "StatFilter_Dialog",
                            nullptr,
                            "DrawsStatExportToExcel"};
-    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(texts::kMenuStats));
+    QMenu* menu = menuBar()->addMenu(uiText(texts::kMenuStats));
     fillMenu(*menu, names);
     QAction* include = action(QStringLiteral("StatFilter_Include"));
     QAction* exclude = action(QStringLiteral("StatFilter_Exclude"));
@@ -165,16 +165,16 @@ void TTemplateMain::toggleTotalLine() {
 }
 
 void TTemplateMain::filtersManager() {
-    const QString namesFilter = QString::fromUtf8(texts::kFavNamesFilter);
-    const QString namesSuffix = QString::fromUtf8(texts::kFavNamesExtension);
+    const QString namesFilter = uiText(texts::kFavNamesFilter);
+    const QString namesSuffix = uiText(texts::kFavNamesExtension);
     FavouritesDialog dialog(
         shell(), m_workspace.stats(), m_workspace.favouritesPath(),
         [&] {
-            return chooseOpenFile(QString::fromUtf8(texts::kFavHintNamesImport), namesFilter,
+            return chooseOpenFile(uiText(texts::kFavHintNamesImport), namesFilter,
                                   namesSuffix);
         },
         [&] {
-            return chooseSaveFile(QString::fromUtf8(texts::kFavHintNamesExport), namesFilter,
+            return chooseSaveFile(uiText(texts::kFavHintNamesExport), namesFilter,
                                   namesSuffix);
         },
         this);

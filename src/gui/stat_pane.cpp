@@ -64,13 +64,13 @@ StatPane::StatPane(StatPage& page, QWidget* parent) : QWidget(parent), m_page(pa
     m_length->setObjectName(QStringLiteral("edDrawsStatLen"));
     m_length->setRange(1, INT_MAX);
     m_length->setValue(page.length());
-    m_length->setToolTip(QString::fromUtf8(texts::kStatLengthHint));
+    m_length->setToolTip(uiText(texts::kStatLengthHint));
     m_length->setMinimumWidth(80);
     m_length->installEventFilter(this);
-    auto* lengthLabel = new QLabel(QString::fromUtf8(texts::kStatLengthLabel), this);
+    auto* lengthLabel = new QLabel(uiText(texts::kStatLengthLabel), this);
     lengthLabel->setBuddy(m_length);
 
-    m_calc = new QPushButton(QString::fromUtf8(texts::kCmdStatCalc), this);
+    m_calc = new QPushButton(uiText(texts::kCmdStatCalc), this);
     m_calc->setObjectName(QStringLiteral("btnDrawsStatCalc"));
 
     m_view = makeListView("lvStat", m_model, QAbstractItemView::ExtendedSelection, this);
@@ -80,7 +80,7 @@ StatPane::StatPane(StatPage& page, QWidget* parent) : QWidget(parent), m_page(pa
     m_view->setSortingEnabled(true);
     const QFontMetrics metrics = header->fontMetrics();
     for (int c = 0; c < kStatColumns; ++c) {
-        const int caption = metrics.horizontalAdvance(QString::fromUtf8(texts::kColumnCaptions[c]));
+        const int caption = metrics.horizontalAdvance(uiText(texts::kColumnCaptions[c]));
         const int width = c == 0 ? std::max(110, caption + 24) : caption + 24;
         m_view->setColumnWidth(c, isNormColumn(c) ? kNormColumnWidth : width);
     }
@@ -98,9 +98,9 @@ StatPane::StatPane(StatPage& page, QWidget* parent) : QWidget(parent), m_page(pa
     m_splitter->setStretchFactor(1, 0);
     m_splitter->installEventFilter(this);
 
-    m_include = new QPushButton(QString::fromUtf8(texts::kKeepSelected), this);
+    m_include = new QPushButton(uiText(texts::kKeepSelected), this);
     m_include->setObjectName(QStringLiteral("btnStatInclude"));
-    m_exclude = new QPushButton(QString::fromUtf8(texts::kDeleteSelected), this);
+    m_exclude = new QPushButton(uiText(texts::kDeleteSelected), this);
     m_exclude->setObjectName(QStringLiteral("btnStatExclude"));
 
     auto* top = new QHBoxLayout;

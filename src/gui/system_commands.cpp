@@ -56,10 +56,10 @@ bool mayReplace(Shell& shell, const std::string& folder, const tSystemInfo& info
 
 std::function<QString(bool save)> TTemplateMain::systemFileChooser() {
     return [this](bool save) {
-        const QString filter = QString::fromUtf8(texts::kSystemTextFilter);
-        const QString suffix = QString::fromUtf8(texts::kSystemTextExtension);
-        return save ? chooseSaveFile(QString::fromUtf8(texts::kSystemSaveTitle), filter, suffix)
-                    : chooseOpenFile(QString::fromUtf8(texts::kSystemLoadTitle), filter, suffix);
+        const QString filter = uiText(texts::kSystemTextFilter);
+        const QString suffix = uiText(texts::kSystemTextExtension);
+        return save ? chooseSaveFile(uiText(texts::kSystemSaveTitle), filter, suffix)
+                    : chooseOpenFile(uiText(texts::kSystemLoadTitle), filter, suffix);
     };
 }
 
@@ -124,14 +124,14 @@ void TTemplateMain::createSystemMenu(QMenu* view) {
                            "SystemsDownload", "SystemsAdd", "SystemsProp",
                            "SystemsDel",  nullptr,      "SystemStakeAll",
                            "SystemStakeFilter"};
-    auto* menu = new QMenu(QString::fromUtf8(texts::kMenuSystems), this);
+    auto* menu = new QMenu(uiText(texts::kMenuSystems), this);
     menuBar()->insertMenu(view->menuAction(), menu);
     // The list offers everything below the page switch and its separator.
     m_systemsPane->bindCommands(fillMenu(*menu, names).mid(2));
 
     // The view menu shows the same switch as the tab's item.
     QAction* on = action(QStringLiteral("SystemsOn"));
-    auto* tabItem = new QAction(QString::fromUtf8(texts::kCmdSystemsTab), this);
+    auto* tabItem = new QAction(uiText(texts::kCmdSystemsTab), this);
     tabItem->setObjectName(QStringLiteral("SystemsOnTab"));
     tabItem->setCheckable(true);
     connect(on, &QAction::changed, tabItem, [on, tabItem] {
@@ -176,10 +176,10 @@ void TTemplateMain::systemsAdd() {
     }
     tSystemData data;
     auto chooser = [this](bool save) {
-        const QString filter = QString::fromUtf8(texts::kSystemTextFilter);
-        const QString suffix = QString::fromUtf8(texts::kSystemTextExtension);
-        return save ? chooseSaveFile(QString::fromUtf8(texts::kSystemSaveTitle), filter, suffix)
-                    : chooseOpenFile(QString::fromUtf8(texts::kSystemLoadTitle), filter, suffix);
+        const QString filter = uiText(texts::kSystemTextFilter);
+        const QString suffix = uiText(texts::kSystemTextExtension);
+        return save ? chooseSaveFile(uiText(texts::kSystemSaveTitle), filter, suffix)
+                    : chooseOpenFile(uiText(texts::kSystemLoadTitle), filter, suffix);
     };
     SystemDialog dialog(shell(), data, true, chooser, this);
     if (dialog.exec() != QDialog::Accepted) {
@@ -216,10 +216,10 @@ void TTemplateMain::systemsProp() {
     }
     const bool editable = ownSystem(data.Info);
     auto chooser = [this](bool save) {
-        const QString filter = QString::fromUtf8(texts::kSystemTextFilter);
-        const QString suffix = QString::fromUtf8(texts::kSystemTextExtension);
-        return save ? chooseSaveFile(QString::fromUtf8(texts::kSystemSaveTitle), filter, suffix)
-                    : chooseOpenFile(QString::fromUtf8(texts::kSystemLoadTitle), filter, suffix);
+        const QString filter = uiText(texts::kSystemTextFilter);
+        const QString suffix = uiText(texts::kSystemTextExtension);
+        return save ? chooseSaveFile(uiText(texts::kSystemSaveTitle), filter, suffix)
+                    : chooseOpenFile(uiText(texts::kSystemLoadTitle), filter, suffix);
     };
     SystemDialog dialog(shell(), data, editable, chooser, this);
     if (dialog.exec() != QDialog::Accepted || !editable) {

@@ -24,6 +24,7 @@
 #include "combs_pane.h"
 #include "command_set.h"
 #include "draws_pane.h"
+#include "language_menu.h"
 #include "filters/combination_texts.h"
 #include "game/game_texts.h"
 #include "gui_texts.h"
@@ -84,11 +85,11 @@ QString runFileDialog(QWidget* parent, const QString& folder, QFileDialog::Accep
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(suffix);
     dialog.setLabelText(QFileDialog::Accept,
-                        fromUtf8(open ? texts::kFileDialogOpen : texts::kFileDialogSave));
-    dialog.setLabelText(QFileDialog::Reject, fromUtf8(texts::kButtonCancel));
-    dialog.setLabelText(QFileDialog::FileName, fromUtf8(texts::kFileDialogFileName));
-    dialog.setLabelText(QFileDialog::FileType, fromUtf8(texts::kFileDialogFileType));
-    dialog.setLabelText(QFileDialog::LookIn, fromUtf8(texts::kFileDialogLookIn));
+                        uiText(open ? texts::kFileDialogOpen : texts::kFileDialogSave));
+    dialog.setLabelText(QFileDialog::Reject, uiText(texts::kButtonCancel));
+    dialog.setLabelText(QFileDialog::FileName, uiText(texts::kFileDialogFileName));
+    dialog.setLabelText(QFileDialog::FileType, uiText(texts::kFileDialogFileType));
+    dialog.setLabelText(QFileDialog::LookIn, uiText(texts::kFileDialogLookIn));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
@@ -160,14 +161,14 @@ void TTemplateMain::createPanes() {
     m_combsPane = new CombsPane(m_workspace, this);
     m_leftTabs = new QTabWidget(this);
     m_leftTabs->setObjectName(QStringLiteral("pcLeft"));
-    m_leftTabs->addTab(m_drawsPane, fromUtf8(texts::kTabDraws));
-    m_leftTabs->addTab(m_combsPane, fromUtf8(texts::kTabCombs));
+    m_leftTabs->addTab(m_drawsPane, uiText(texts::kTabDraws));
+    m_leftTabs->addTab(m_combsPane, uiText(texts::kTabCombs));
 
     // The further analysis pages are added here as they come.
     m_statPane = new StatPane(m_workspace.statPage(), this);
     m_rightTabs = new QTabWidget(this);
     m_rightTabs->setObjectName(QStringLiteral("pcRight"));
-    m_rightTabs->addTab(m_statPane, fromUtf8(texts::kStatPageCaption));
+    m_rightTabs->addTab(m_statPane, uiText(texts::kStatPageCaption));
     m_viewTabs = new ViewTabs(m_workspace, m_rightTabs, this);
     createStakePages();
     // The systems and scenario pages close the row of tabs.
@@ -192,7 +193,7 @@ void TTemplateMain::createStatusBar() {
         panel->setContentsMargins(2, 0, 2, 0);
         if (i < kPanelWidths.size()) {
             panel->setMinimumWidth(kPanelWidths[i]);
-            holdText(*panel, toQString(longestPanelTexts()[i]));
+            holdText(*panel, uiText(longestPanelTexts()[i]));
             statusBar()->addWidget(panel);
         } else {
             statusBar()->addWidget(panel, 1);
@@ -236,7 +237,7 @@ QList<QAction*> TTemplateMain::fillMenu(QMenu& menu, std::span<const char* const
 }
 
 void TTemplateMain::createMenus() {
-    QMenu* file = menuBar()->addMenu(fromUtf8(texts::kMenuFile));
+    QMenu* file = menuBar()->addMenu(uiText(texts::kMenuFile));
     file->addAction(action(QStringLiteral("EditConfig")));
     file->addAction(action(QStringLiteral("EditShredding")));
     file->addSeparator();
@@ -246,17 +247,21 @@ void TTemplateMain::createMenus() {
                                   "DrawsDel",       nullptr, "DrawsImport", "DrawsExport",
                                   "DrawsXlsExport", nullptr, "DrawsInfo",   nullptr,
                                   "DrawsSorted"};
-    QMenu* draws = menuBar()->addMenu(fromUtf8(texts::kMenuDraws));
+    QMenu* draws = menuBar()->addMenu(uiText(texts::kMenuDraws));
     const QList<QAction*> contextMenu = fillMenu(*draws, drawCommands);
     m_drawsPane->bindCommands(action(QStringLiteral("DrawsAdd")),
                               action(QStringLiteral("DrawsDel")), contextMenu);
     createDownloadMenus(file, draws);
+    // "Язык интерфейса" stands apart between the settings and "Выход".
+    QAction* exitItem = action(QStringLiteral("ExitProgram"));
+    m_languageMenu = new LanguageMenu(m_workspace, *file, exitItem, [this] { restart(); });
+    file->insertSeparator(exitItem);
 
     createCombMenu();
     createStatMenu();
     createStakeMenus();
 
-    QMenu* view = menuBar()->addMenu(fromUtf8(texts::kMenuView));
+    QMenu* view = menuBar()->addMenu(uiText(texts::kMenuView));
     view->addAction(action(QStringLiteral("ViewColorDraws")));
     view->addAction(action(QStringLiteral("ViewColorCombs")));
     view->addSeparator();
@@ -387,11 +392,11 @@ void TTemplateMain::applyChanges() {
 void TTemplateMain::updateStatusPanels() {
     const std::array<std::string, 3> archive = m_workspace.archive().statusTexts();
     for (size_t i = 0; i < archive.size(); ++i) {
-        m_panels[i]->setText(toQString(archive[i]));
+        m_panels[i]->setText(uiText(archive[i]));
     }
-    m_panels[3]->setText(toQString(m_workspace.combs().StatusPanelText()));
-    m_panels[4]->setText(toQString(m_workspace.stakes().stakesPanelText()));
-    m_panels[5]->setText(toQString(m_workspace.stakes().ratingsPanelText()));
+    m_panels[3]->setText(uiText(m_workspace.combs().StatusPanelText()));
+    m_panels[4]->setText(uiText(m_workspace.stakes().stakesPanelText()));
+    m_panels[5]->setText(uiText(m_workspace.stakes().ratingsPanelText()));
     for (size_t i = 0; i < kPanelWidths.size(); ++i) {
         holdText(*m_panels[i], m_panels[i]->text());
     }

@@ -40,6 +40,7 @@ class CataloguePanel;
 class SystemsOnline;
 class TablesPane;
 class UpdateCommands;
+class LanguageMenu;
 class ViewTabs;
 struct SheetTable;
 
@@ -93,6 +94,7 @@ public:
     TablesPane* tablesPane() const { return m_tablesPane; }
     ViewTabs* viewTabs() const { return m_viewTabs; }
     UpdateCommands* updateCommands() const { return m_updates.get(); }
+    LanguageMenu* languageMenu() const { return m_languageMenu; }
     QTabWidget* leftTabs() const { return m_leftTabs; }
     QTabWidget* rightTabs() const { return m_rightTabs; }
     // Status panel 0..6 (6 is the status line).
@@ -281,6 +283,7 @@ private:
     TablesPane* m_tablesPane = nullptr;
     ViewTabs* m_viewTabs = nullptr;
     std::unique_ptr<UpdateCommands> m_updates;
+    LanguageMenu* m_languageMenu = nullptr;
     // The item the filter dialog showed last, offered again next time.
     TFilterItem m_filterItem;
     std::array<QLabel*, 7> m_panels{};

@@ -11,6 +11,7 @@
 #include "shell/data_folder.h"
 #include "shell/processes.h"
 #include "shell/program_version.h"
+#include "qt_text.h"
 #include "update_texts_gui.h"
 
 namespace pentad {
@@ -36,7 +37,7 @@ void UpdateCommands::createCommands(CommandSet& commands) {
 }
 
 void UpdateCommands::fillMenu(QMenu& menu, QAction* before) {
-    auto* update = new QMenu(QString::fromUtf8(texts::kMenuUpdate), &menu);
+    auto* update = new QMenu(uiText(texts::kMenuUpdate), &menu);
     update->setObjectName(QStringLiteral("mnAutoUpdate"));
     update->addAction(m_checkAction);
     update->addAction(m_autoAction);

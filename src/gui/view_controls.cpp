@@ -18,6 +18,7 @@
 #include "app/workspace.h"
 #include "command_set.h"
 #include "filters/filter_texts.h"
+#include "qt_text.h"
 #include "view_pane_texts.h"
 
 namespace pentad {
@@ -71,7 +72,7 @@ QSpinBox* makeLengthField(const char* name, int* target, int* setting, QWidget* 
 }
 
 QLabel* makeLengthLabel(QSpinBox* field, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(texts::kViewLengthLabel), parent);
+    auto* label = new QLabel(uiText(texts::kViewLengthLabel), parent);
     label->setBuddy(field);
     return label;
 }
@@ -138,7 +139,7 @@ bool LowerPartHeight::eventFilter(QObject* watched, QEvent* event) {
 QAction* makeSeparator(QObject* parent, const char* caption) {
     auto* separator = new QAction(parent);
     if (caption != nullptr) {
-        separator->setText(QString::fromUtf8(caption));
+        separator->setText(uiText(caption));
     }
     separator->setSeparator(true);
     return separator;

@@ -19,6 +19,7 @@
 #include "graph_pane.h"
 #include "gui_texts.h"
 #include "layout_pane.h"
+#include "qt_text.h"
 #include "repeats_window.h"
 #include "shell/shell.h"
 #include "view_controls.h"
@@ -58,7 +59,7 @@ ViewTabs::ViewTabs(Workspace& workspace, QTabWidget* tabs, QWidget* window)
         {m_week, {texts::kTabWeek, form.TabWeek}},
     };
     for (const auto& [pane, tab] : pages) {
-        const int index = tabs->addTab(pane, QString::fromUtf8(tab.first));
+        const int index = tabs->addTab(pane, uiText(tab.first));
         tabs->setTabVisible(index, tab.second);
     }
     connect(m_card, &CardPane::selectionChanged, this, &ViewTabs::selectionChanged);
@@ -113,12 +114,12 @@ void ViewTabs::createCommands(CommandSet& commands,
 void ViewTabs::fillMenus(QMenuBar& bar, QMenu& view, QAction* colourAnchor, QAction* tabsAnchor) {
     QMenu* stats = nullptr;
     for (QAction* item : bar.actions()) {
-        if (item->menu() != nullptr && item->text() == QString::fromUtf8(texts::kMenuStats)) {
+        if (item->menu() != nullptr && item->text() == uiText(texts::kMenuStats)) {
             stats = item->menu();
         }
     }
     if (stats == nullptr) {
-        stats = bar.addMenu(QString::fromUtf8(texts::kMenuStats));
+        stats = bar.addMenu(uiText(texts::kMenuStats));
     }
     stats->addSeparator();
     const std::pair<const char*, const QList<QAction*>*> submenus[] = {
@@ -128,12 +129,12 @@ void ViewTabs::fillMenus(QMenuBar& bar, QMenu& view, QAction* colourAnchor, QAct
         {texts::kTabWeek, &m_weekMenu},
     };
     for (const auto& [title, actions] : submenus) {
-        QMenu* submenu = stats->addMenu(QString::fromUtf8(title));
+        QMenu* submenu = stats->addMenu(uiText(title));
         // A section heading may come first.
         submenu->setSeparatorsCollapsible(false);
         submenu->addActions(*actions);
     }
-    QMenu* extra = stats->addMenu(QString::fromUtf8(texts::kMenuExtraStats));
+    QMenu* extra = stats->addMenu(uiText(texts::kMenuExtraStats));
     extra->addAction(m_commands->action(QStringLiteral("AnalyzeRepeats")));
     extra->addAction(m_commands->action(QStringLiteral("TotalSumCombs")));
 

@@ -2,6 +2,8 @@
 #include "week_pane.h"
 
 #include <algorithm>
+#include <iterator>
+#include <string_view>
 
 #include <QAction>
 #include <QBarCategoryAxis>
@@ -168,7 +170,11 @@ void WeekPane::showChart() {
     QStringList labels;
     int maximum = 0;
     for (const WeekChartPoint& p : points) {
-        labels.append(toQString(p.label));
+        const auto day = std::find(std::begin(texts::kWeekDays), std::end(texts::kWeekDays),
+                                   std::string_view(p.label));
+        labels.append(day != std::end(texts::kWeekDays)
+                          ? WeekModel::dayCaption(static_cast<int>(day - std::begin(texts::kWeekDays)))
+                          : toQString(p.label));
         maximum = std::max(maximum, p.value);
     }
     // The axes stay with the chart; a redraw only sets what they show.

@@ -170,7 +170,8 @@ void DownloadTest::proxyDialogEditsTheSettings() {
         fileMenu.append(item->isSeparator() ? QStringLiteral("-") : item->objectName());
     }
     QCOMPARE(fileMenu,
-             (QStringList{"EditConfig", "EditShredding", "EditProxy", "-", "ExitProgram"}));
+             (QStringList{"EditConfig", "EditShredding", "EditProxy", "-", "mnLanguage", "-",
+                          "ExitProgram"}));
     bool fieldsOffAtFirst = false;
     bool fieldsOnWithManual = false;
     onNextModal<ProxyDialog>([&](ProxyDialog* dialog) {

@@ -13,6 +13,7 @@ int runDownloadTests(int argc, char** argv);
 int runFavouritesDialogTests(int argc, char** argv);
 int runFilterDialogTests(int argc, char** argv);
 int runHelpTests(int argc, char** argv);
+int runLanguageTests(int argc, char** argv);
 int runMainWindowTests(int argc, char** argv);
 int runQtUserInterfaceTests(int argc, char** argv);
 int runScenarioTabTests(int argc, char** argv);

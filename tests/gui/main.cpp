@@ -27,5 +27,6 @@ int main(int argc, char** argv) {
     failed |= pentad::test::runDesktopDetailsTests(argc, argv);
     failed |= pentad::test::runHelpTests(argc, argv);
     failed |= pentad::test::runUpdateTests(argc, argv);
+    failed |= pentad::test::runLanguageTests(argc, argv);
     return failed != 0 ? 1 : 0;
 }

@@ -85,6 +85,7 @@ std::string Workspace::favouritesPath() const {
 }
 
 void Workspace::setInterfaceLanguage(int lcid) {
+    m_interfaceLanguage = lcid;
     const std::string abbreviation = languageAbbreviation(lcid);
     m_stats.HelpFile = locateHelpFile(programFolder(), abbreviation);
     online().catalogue().lcid = lcid;

@@ -24,6 +24,7 @@
 #include "scenarios/script_log.h"
 #include "shell/folder_lock.h"
 #include "shell/ini_file.h"
+#include "shell/interface_language.h"
 #include "shell/shell.h"
 #include "shell/view_state.h"
 #include "stakes/stake_book.h"
@@ -105,6 +106,8 @@ public:
     // file and the own captions of the methods; the captions are read again
     // when the language changes.
     void setInterfaceLanguage(int lcid);
+    // The interface language in use (1049 until one is set).
+    int interfaceLanguage() const { return m_interfaceLanguage; }
     // Rebuilds the method list keeping favourites and own captions, and
     // refills the choosers (positions kept when `keepSelection`).
     void rebuildMethodList(bool keepSelection = true);
@@ -238,6 +241,7 @@ private:
     MainFormSettings m_form;
     DrawArchive m_archive;
     TStatList m_stats;
+    int m_interfaceLanguage = kBuiltInLanguage;
     PrefetchStore m_prefetchs;
     StatPage m_statPage;
     CombinationSet m_combs;

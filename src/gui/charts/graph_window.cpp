@@ -26,7 +26,7 @@ GraphWindow::GraphWindow(const GraphData& data, IniFile* frm, QWidget* parent)
     : QWidget(parent, Qt::Window), m_frm(frm) {
     setObjectName(QStringLiteral("GraphWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(data.title.empty() ? QString::fromUtf8(texts::kGraphWindowCaption)
+    setWindowTitle(data.title.empty() ? uiText(texts::kGraphWindowCaption)
                                       : toQString(data.title));
     resize(900, 520);
 
@@ -36,7 +36,7 @@ GraphWindow::GraphWindow(const GraphData& data, IniFile* frm, QWidget* parent)
     m_view = new QChartView(chart, this);
     m_view->setObjectName(QStringLiteral("chGraph"));
     m_view->setRenderHint(QPainter::Antialiasing);
-    m_labels = new QCheckBox(QString::fromUtf8(texts::kGraphLabels), this);
+    m_labels = new QCheckBox(uiText(texts::kGraphLabels), this);
     m_labels->setObjectName(QStringLiteral("cbGraphLabels"));
     m_labels->setChecked(true);
     connect(m_labels, &QCheckBox::toggled, this, &GraphWindow::showLabels);

@@ -13,6 +13,7 @@
 #include <QFontMetrics>
 #include <QLegend>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPen>
 #include <QToolTip>
 #include <QValueAxis>
@@ -38,7 +39,7 @@ const QColor kIdealColor(0xD0, 0x30, 0x30);
 QLineSeries* makeSeries(const char* name, const QColor& color,
                         const std::vector<ChartPoint>& points) {
     auto* series = new QLineSeries;
-    series->setName(QString::fromUtf8(name));
+    series->setName(uiText(name));
     QPen pen(color);
     pen.setWidth(2);
     series->setPen(pen);
@@ -164,7 +165,7 @@ void StatChartView::showPointHint(const QPointF& point, bool entered) {
     }
     const int k = static_cast<int>(std::lround(point.x()));
     QToolTip::showText(QCursor::pos(),
-                       QStringLiteral("%1: %2").arg(m_labels.value(k)).arg(point.y(), 0, 'f', 1));
+                       QStringLiteral("%1: %2").arg(m_labels.value(k), QLocale().toString(point.y(), 'f', 1)));
 }
 
 }  // namespace pentad

@@ -9,6 +9,7 @@
 
 #include "button_texts.h"
 #include "gui_texts.h"
+#include "qt_text.h"
 
 namespace pentad {
 namespace {
@@ -20,7 +21,7 @@ constexpr int kIconSize = 64;
 AboutDialog::AboutDialog(const QString& title, const QString& version, const QString& dataFolder,
                          QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(texts::kCmdAbout));
+    setWindowTitle(uiText(texts::kCmdAbout));
     auto* icon = new QLabel(this);
     icon->setPixmap(QApplication::windowIcon().pixmap(kIconSize, kIconSize));
     icon->setAlignment(Qt::AlignTop);
@@ -33,15 +34,15 @@ AboutDialog::AboutDialog(const QString& title, const QString& version, const QSt
     name->setFont(bold);
     name->setWordWrap(true);
     auto* versionLabel =
-        new QLabel(QString::fromUtf8(texts::kAboutVersion).replace(QStringLiteral("%s"), version),
+        new QLabel(uiText(texts::kAboutVersion).replace(QStringLiteral("%s"), version),
                    this);
     versionLabel->setObjectName(QStringLiteral("lbVersion"));
-    auto* folder = new QLabel(QString::fromUtf8(texts::kAboutDataFolder) + QLatin1Char(' ') +
+    auto* folder = new QLabel(uiText(texts::kAboutDataFolder) + QLatin1Char(' ') +
                                   QDir::toNativeSeparators(dataFolder),
                               this);
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     folder->setWordWrap(true);
-    auto* license = new QLabel(QString::fromUtf8(texts::kAboutLicense), this);
+    auto* license = new QLabel(uiText(texts::kAboutLicense), this);
     license->setWordWrap(true);
 
     auto* text = new QVBoxLayout;

@@ -34,7 +34,7 @@ constexpr int kLanguages[] = {1049, 1033, 1058, 1059, 1031, 1036, 1040, 1034};
 ScriptPropertiesDialog::ScriptPropertiesDialog(const tScriptData& data, bool editable, Check check,
                                                QWidget* parent)
     : QDialog(parent), m_data(data), m_check(std::move(check)) {
-    setWindowTitle(QString::fromUtf8(texts::kScriptPropsCaption));
+    setWindowTitle(uiText(texts::kScriptPropsCaption));
     setObjectName(QStringLiteral("ScriptPropertiesDialog"));
     m_title = new QLineEdit(toQString(data.Title), this);
     m_title->setObjectName(QStringLiteral("edTitle"));
@@ -54,18 +54,18 @@ ScriptPropertiesDialog::ScriptPropertiesDialog(const tScriptData& data, bool edi
     }
     m_language->setCurrentIndex(m_language->findData(data.Lcid));
 
-    auto* apply = new QGroupBox(QString::fromUtf8(texts::kScriptPropsApply), this);
+    auto* apply = new QGroupBox(uiText(texts::kScriptPropsApply), this);
     m_onlyHere = new QRadioButton(
-        toQString(format(texts::kScriptPropsOnlyIn, std::string("Pentad"))), apply);
-    m_anyApp = new QRadioButton(QString::fromUtf8(texts::kScriptPropsAnyApp), apply);
+        uiText(format(texts::kScriptPropsOnlyIn, std::string("Pentad"))), apply);
+    m_anyApp = new QRadioButton(uiText(texts::kScriptPropsAnyApp), apply);
     (data.UniApps ? m_anyApp : m_onlyHere)->setChecked(true);
     auto* applyLayout = new QVBoxLayout(apply);
     applyLayout->addWidget(m_onlyHere);
     applyLayout->addWidget(m_anyApp);
 
-    auto* access = new QGroupBox(QString::fromUtf8(texts::kScriptPropsAccess), this);
-    m_public = new QRadioButton(QString::fromUtf8(texts::kScriptPropsPublic), access);
-    m_private = new QRadioButton(QString::fromUtf8(texts::kScriptPropsPrivate), access);
+    auto* access = new QGroupBox(uiText(texts::kScriptPropsAccess), this);
+    m_public = new QRadioButton(uiText(texts::kScriptPropsPublic), access);
+    m_private = new QRadioButton(uiText(texts::kScriptPropsPrivate), access);
     (data.Public ? m_public : m_private)->setChecked(true);
     auto* accessLayout = new QVBoxLayout(access);
     accessLayout->addWidget(m_public);
@@ -75,15 +75,15 @@ ScriptPropertiesDialog::ScriptPropertiesDialog(const tScriptData& data, bool edi
     m_descr->setObjectName(QStringLiteral("edDescr"));
 
     auto* form = new QFormLayout;
-    form->addRow(QString::fromUtf8(texts::kScriptPropsTitle), m_title);
-    form->addRow(QString::fromUtf8(texts::kScriptPropsAuthor), m_author);
-    form->addRow(QString::fromUtf8(texts::kScriptPropsLanguage), m_language);
+    form->addRow(uiText(texts::kScriptPropsTitle), m_title);
+    form->addRow(uiText(texts::kScriptPropsAuthor), m_author);
+    form->addRow(uiText(texts::kScriptPropsLanguage), m_language);
 
     QDialogButtonBox* buttons =
         dialogButtons(*this, editable ? QDialogButtonBox::Ok | QDialogButtonBox::Cancel
                                       : QDialogButtonBox::Close);
     if (editable) {
-        buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8(texts::kScriptPropsSend));
+        buttons->button(QDialogButtonBox::Ok)->setText(uiText(texts::kScriptPropsSend));
     } else {
         for (QWidget* w : std::initializer_list<QWidget*>{m_title, m_author, m_language, apply,
                                                           access}) {
@@ -96,7 +96,7 @@ ScriptPropertiesDialog::ScriptPropertiesDialog(const tScriptData& data, bool edi
     layout->addLayout(form);
     layout->addWidget(apply);
     layout->addWidget(access);
-    layout->addWidget(new QLabel(QString::fromUtf8(texts::kScriptPropsDescr), this));
+    layout->addWidget(new QLabel(uiText(texts::kScriptPropsDescr), this));
     layout->addWidget(m_descr, 1);
     layout->addWidget(buttons);
     resize(480, 420);
@@ -129,12 +129,12 @@ void ScriptPropertiesDialog::accept() {
 
 ScriptRatesDialog::ScriptRatesDialog(const std::vector<tScriptRate>& rates, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(texts::kRatesCaption));
+    setWindowTitle(uiText(texts::kRatesCaption));
     auto* table = new QTableWidget(static_cast<int>(rates.size()), 6, this);
     table->setObjectName(QStringLiteral("lvRates"));
     QStringList headers;
     for (const char* h : texts::kRatesColumns) {
-        headers << QString::fromUtf8(h);
+        headers << uiText(h);
     }
     table->setHorizontalHeaderLabels(headers);
     table->verticalHeader()->hide();
@@ -159,15 +159,15 @@ ScriptRatesDialog::ScriptRatesDialog(const std::vector<tScriptRate>& rates, QWid
 
 IdentityDialog::IdentityDialog(const std::string& name, const std::string& mail, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(texts::kIdentityCaption));
+    setWindowTitle(uiText(texts::kIdentityCaption));
     m_name = new QLineEdit(toQString(name), this);
     m_name->setObjectName(QStringLiteral("edName"));
     m_name->setMaxLength(kMaxTextChars);
     m_mail = new QLineEdit(toQString(mail), this);
     m_mail->setObjectName(QStringLiteral("edMail"));
     auto* form = new QFormLayout;
-    form->addRow(QString::fromUtf8(texts::kIdentityName), m_name);
-    form->addRow(QString::fromUtf8(texts::kIdentityMail), m_mail);
+    form->addRow(uiText(texts::kIdentityName), m_name);
+    form->addRow(uiText(texts::kIdentityMail), m_mail);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(dialogButtons(*this));

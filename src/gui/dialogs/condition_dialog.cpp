@@ -11,23 +11,24 @@
 
 #include "button_texts.h"
 #include "gui_texts.h"
+#include "qt_text.h"
 #include "stakes/stake_texts.h"
 
 namespace pentad {
 
 ConditionDialog::ConditionDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(texts::kConditionDialogCaption));
+    setWindowTitle(uiText(texts::kConditionDialogCaption));
     m_mode = new QComboBox(this);
     m_mode->setObjectName(QStringLiteral("cbMode"));
     for (const char* caption : texts::kConditionCaptions) {
-        m_mode->addItem(QString::fromUtf8(caption));
+        m_mode->addItem(uiText(caption));
     }
     m_mode->setCurrentIndex(0);
     m_value = new QSpinBox(this);
     m_value->setObjectName(QStringLiteral("edValue"));
     m_value->setRange(0, 5);
     m_value->setValue(0);
-    auto* label = new QLabel(QString::fromUtf8(texts::kConditionLabel), this);
+    auto* label = new QLabel(uiText(texts::kConditionLabel), this);
     label->setBuddy(m_mode);
 
     auto* row = new QHBoxLayout;

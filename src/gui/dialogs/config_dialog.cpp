@@ -94,7 +94,7 @@ double readAmount(const QString& text) {
 
 ConfigDialog::ConfigDialog(Shell& shell, const TConfigData& config, QWidget* parent)
     : QDialog(parent), m_shell(shell), m_config(config) {
-    setWindowTitle(QString::fromUtf8(texts::kConfigCaption));
+    setWindowTitle(uiText(texts::kConfigCaption));
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
 
@@ -104,8 +104,8 @@ ConfigDialog::ConfigDialog(Shell& shell, const TConfigData& config, QWidget* par
 
     // Prize table: one row per number of matches, 0 where no entry exists.
     m_profits = gridWidget("lvProfits", kPrizeRows, 2, this);
-    m_profits->setHorizontalHeaderLabels({QString::fromUtf8(texts::kConfigOverlapColumn),
-                                          QString::fromUtf8(texts::kConfigProfitColumn)});
+    m_profits->setHorizontalHeaderLabels({uiText(texts::kConfigOverlapColumn),
+                                          uiText(texts::kConfigProfitColumn)});
     m_profits->verticalHeader()->hide();
     const QString separator = QRegularExpression::escape(locale.decimalPoint());
     m_profits->setItemDelegateForColumn(
@@ -138,17 +138,17 @@ ConfigDialog::ConfigDialog(Shell& shell, const TConfigData& config, QWidget* par
     m_coefDeviation->setValue(static_cast<double>(config.CoefDeviation));
     m_coefLevel = realField("edCoefLevel", 3, this);
     m_coefLevel->setValue(static_cast<double>(config.CoefLevel));
-    m_percents = new QCheckBox(QString::fromUtf8(texts::kCoefPercents), this);
+    m_percents = new QCheckBox(uiText(texts::kCoefPercents), this);
     m_percents->setObjectName(QStringLiteral("cbCoefPercents"));
     m_percents->setChecked(config.UsePercents);
-    m_absValues = new QCheckBox(QString::fromUtf8(texts::kCoefAbs), this);
+    m_absValues = new QCheckBox(uiText(texts::kCoefAbs), this);
     m_absValues->setObjectName(QStringLiteral("cbCoefAbs"));
     m_absValues->setChecked(config.UseAbsValues);
-    auto* coefBox = new QGroupBox(QString::fromUtf8(texts::kConfigCoefGroup), this);
+    auto* coefBox = new QGroupBox(uiText(texts::kConfigCoefGroup), this);
     auto* coefGrid = new QFormLayout(coefBox);
-    coefGrid->addRow(QString::fromUtf8(texts::kCoefCountLabel), m_coefCount);
-    coefGrid->addRow(QString::fromUtf8(texts::kCoefDeviationLabel), m_coefDeviation);
-    coefGrid->addRow(QString::fromUtf8(texts::kCoefLevelLabel), m_coefLevel);
+    coefGrid->addRow(uiText(texts::kCoefCountLabel), m_coefCount);
+    coefGrid->addRow(uiText(texts::kCoefDeviationLabel), m_coefDeviation);
+    coefGrid->addRow(uiText(texts::kCoefLevelLabel), m_coefLevel);
     coefGrid->addRow(m_percents);
     coefGrid->addRow(m_absValues);
 
@@ -191,23 +191,23 @@ ConfigDialog::ConfigDialog(Shell& shell, const TConfigData& config, QWidget* par
     m_maxStake->setObjectName(QStringLiteral("edMaxStake"));
     m_maxStake->setRange(0, 1000);
     m_maxStake->setValue(config.MaxStake);
-    auto* maxStakeLabel = new QLabel(QString::fromUtf8(texts::kConfigMaxStake), this);
+    auto* maxStakeLabel = new QLabel(uiText(texts::kConfigMaxStake), this);
     m_maxStake->hide();
     maxStakeLabel->hide();
 
     auto* left = new QFormLayout;
-    left->addRow(QString::fromUtf8(texts::kConfigCost), m_cost);
-    left->addRow(new QLabel(QString::fromUtf8(texts::kConfigProfits), this));
+    left->addRow(uiText(texts::kConfigCost), m_cost);
+    left->addRow(new QLabel(uiText(texts::kConfigProfits), this));
     left->addRow(m_profits);
     left->addRow(coefBox);
     auto* matrixForm = new QFormLayout;
-    matrixForm->addRow(QString::fromUtf8(texts::kConfigMatrixCols), m_matrixCols);
+    matrixForm->addRow(uiText(texts::kConfigMatrixCols), m_matrixCols);
     auto* channelForm = new QFormLayout;
-    channelForm->addRow(QString::fromUtf8(texts::kConfigChannelSize), m_channelSize);
+    channelForm->addRow(uiText(texts::kConfigChannelSize), m_channelSize);
     channelForm->addRow(maxStakeLabel, m_maxStake);
     auto* right = new QVBoxLayout;
     right->addLayout(matrixForm);
-    right->addWidget(new QLabel(QString::fromUtf8(texts::kConfigSegments), this));
+    right->addWidget(new QLabel(uiText(texts::kConfigSegments), this));
     right->addWidget(m_segments);
     right->addLayout(channelForm);
     right->addStretch(1);

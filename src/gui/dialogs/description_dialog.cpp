@@ -9,11 +9,12 @@
 #include "button_texts.h"
 #include "filters/filter_texts.h"
 #include "help_browser.h"
+#include "qt_text.h"
 
 namespace pentad {
 
 DescriptionDialog::DescriptionDialog(const std::string& url, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(texts::kDescriptionCaption));
+    setWindowTitle(uiText(texts::kDescriptionCaption));
     setSizeGripEnabled(true);
 
     m_browser = new HelpBrowser(this);

@@ -20,7 +20,7 @@ void showDialogError(QWidget* dialog, const std::string& text) {
             return;
         }
     }
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(messageCaption(MessageKind::Error)),
+    QMessageBox box(QMessageBox::Critical, uiText(messageCaption(MessageKind::Error)),
                     displayText(text), QMessageBox::Ok, dialog);
     applyButtonTexts(box);
     box.exec();

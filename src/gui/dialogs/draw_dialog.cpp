@@ -39,7 +39,7 @@ DateTime initialDate(const TDrawRec& draw) {
 }
 
 QLabel* fieldLabel(const char* text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = new QLabel(uiText(text), parent);
     label->setBuddy(buddy);
     return label;
 }
@@ -48,7 +48,7 @@ QLabel* fieldLabel(const char* text, QWidget* buddy, QWidget* parent) {
 
 DrawDialog::DrawDialog(Shell& shell, const TDrawRec& draw, bool showDate, QWidget* parent)
     : QDialog(parent), m_shell(shell), m_draw(draw), m_showDate(showDate) {
-    setWindowTitle(QString::fromUtf8(texts::kDrawDialogTitle));
+    setWindowTitle(uiText(texts::kDrawDialogTitle));
 
     m_number = new QSpinBox(this);
     m_number->setObjectName(QStringLiteral("edNumber"));

@@ -42,7 +42,7 @@ void fixHeight(QTableWidget* table) {
 
 DrawInfoDialog::DrawInfoDialog(const DrawInfo& info, int channelSize, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(texts::kDrawInfoCaption));
+    setWindowTitle(uiText(texts::kDrawInfoCaption));
 
     m_properties = new QTableWidget(static_cast<int>(info.properties.size()), 2, this);
     m_properties->setObjectName(QStringLiteral("lvProperties"));
@@ -56,7 +56,7 @@ DrawInfoDialog::DrawInfoDialog(const DrawInfo& info, int channelSize, QWidget* p
     m_properties->verticalHeader()->setDefaultSectionSize(m_properties->fontMetrics().height() + 6);
     for (int r = 0; r < m_properties->rowCount(); ++r) {
         const auto& [name, value] = info.properties[static_cast<size_t>(r)];
-        m_properties->setItem(r, 0, readOnlyItem(toQString(name)));
+        m_properties->setItem(r, 0, readOnlyItem(uiText(name)));
         m_properties->setItem(r, 1, readOnlyItem(toQString(value)));
     }
 
@@ -108,7 +108,7 @@ DrawInfoDialog::DrawInfoDialog(const DrawInfo& info, int channelSize, QWidget* p
     int nameWidth = 0;
     int valueWidth = 0;
     for (const auto& [name, value] : info.properties) {
-        nameWidth = std::max(nameWidth, metrics.horizontalAdvance(toQString(name)));
+        nameWidth = std::max(nameWidth, metrics.horizontalAdvance(uiText(name)));
         valueWidth = std::max(valueWidth, metrics.horizontalAdvance(toQString(value)));
     }
     constexpr int kCellPadding = 16;

@@ -42,8 +42,8 @@ bool isTicked(const QTreeWidgetItem* node) {
 
 QPushButton* commandButton(const char* caption, const char* hint, const char* name,
                            QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setToolTip(QString::fromUtf8(hint));
+    auto* button = new QPushButton(uiText(caption), parent);
+    button->setToolTip(uiText(hint));
     button->setObjectName(QString::fromUtf8(name));
     return button;
 }
@@ -63,10 +63,10 @@ FavouritesDialog::FavouritesDialog(Shell& shell, TStatList& list, std::string fa
       m_favouritesPath(std::move(favouritesPath)),
       m_chooseImport(std::move(chooseImport)),
       m_chooseExport(std::move(chooseExport)) {
-    setWindowTitle(QString::fromUtf8(texts::kFavouritesCaption));
+    setWindowTitle(uiText(texts::kFavouritesCaption));
     setSizeGripEnabled(true);
 
-    auto* prompt = new QLabel(QString::fromUtf8(texts::kFavouritesPrompt), this);
+    auto* prompt = new QLabel(uiText(texts::kFavouritesPrompt), this);
     m_tree = new QTreeWidget(this);
     m_tree->setObjectName(QStringLiteral("tvMethods"));
     m_tree->setHeaderHidden(true);
@@ -92,14 +92,14 @@ FavouritesDialog::FavouritesDialog(Shell& shell, TStatList& list, std::string fa
     QPushButton* namesExport =
         commandButton(texts::kFavNamesExport, texts::kFavHintNamesExport, "btnNamesExport", this);
 
-    auto* options = new QGroupBox(QString::fromUtf8(texts::kFavOptionsGroup), this);
-    m_ordered = new QCheckBox(QString::fromUtf8(texts::kFavOrdered), options);
+    auto* options = new QGroupBox(uiText(texts::kFavOptionsGroup), this);
+    m_ordered = new QCheckBox(uiText(texts::kFavOrdered), options);
     m_ordered->setObjectName(QStringLiteral("cbOrdered"));
     m_ordered->setChecked(list.Ordered);
-    m_showGroupName = new QCheckBox(QString::fromUtf8(texts::kFavShowGroupName), options);
+    m_showGroupName = new QCheckBox(uiText(texts::kFavShowGroupName), options);
     m_showGroupName->setObjectName(QStringLiteral("cbShowGroupName"));
     m_showGroupName->setChecked(list.ShowGroupName);
-    m_showMethodFlags = new QCheckBox(QString::fromUtf8(texts::kFavShowMethodFlags), options);
+    m_showMethodFlags = new QCheckBox(uiText(texts::kFavShowMethodFlags), options);
     m_showMethodFlags->setObjectName(QStringLiteral("cbShowMethodFlags"));
     m_showMethodFlags->setChecked(list.ShowMethodFlags);
     auto* optionsLayout = new QVBoxLayout(options);
@@ -174,7 +174,7 @@ void FavouritesDialog::fillTree(const std::vector<int>* ticks) {
         QTreeWidgetItem*& group = groups[method.Class->group];
         if (group == nullptr) {
             group = new QTreeWidgetItem(m_tree);
-            group->setText(0, toQString(groupHeading(method.Class->group)));
+            group->setText(0, uiText(groupHeading(method.Class->group)));
             group->setData(0, kEntryRole, kNoEntry);
             group->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         }
@@ -190,7 +190,7 @@ void FavouritesDialog::fillTree(const std::vector<int>* ticks) {
         ++methods;
     }
     m_tree->expandAll();
-    m_total->setText(toQString(format(texts::kFavouritesTotal, methods)));
+    m_total->setText(uiText(format(texts::kFavouritesTotal, methods)));
     updateButtons();
 }
 

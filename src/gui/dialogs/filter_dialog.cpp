@@ -48,7 +48,7 @@ QDoubleSpinBox* coefficientField(const char* name, QWidget* parent) {
 }
 
 QLabel* labelFor(const char* text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = new QLabel(uiText(text), parent);
     label->setBuddy(buddy);
     return label;
 }
@@ -70,7 +70,7 @@ bool isValueListKey(const QString& text) {
 FilterDialog::FilterDialog(Shell& shell, const TStatList& list, const StatPage& page,
                            const TFilterItem& item, QWidget* parent)
     : QDialog(parent), m_shell(shell), m_list(list), m_entries(page.choices()), m_item(item) {
-    setWindowTitle(QString::fromUtf8(texts::kFilterDialogCaption));
+    setWindowTitle(uiText(texts::kFilterDialogCaption));
 
     // Statistic and lengths.
     m_method = new QComboBox(this);
@@ -89,26 +89,26 @@ FilterDialog::FilterDialog(Shell& shell, const TStatList& list, const StatPage& 
     m_sortOrder = new QComboBox(this);
     m_sortOrder->setObjectName(QStringLiteral("cbSortOrder"));
     for (const char* caption : texts::kColumnCaptions) {
-        m_sortOrder->addItem(QString::fromUtf8(caption));
+        m_sortOrder->addItem(uiText(caption));
     }
     m_sortOrder->setCurrentIndex(1);
-    auto* walkBox = new QGroupBox(QString::fromUtf8(texts::kFilterDirectionGroup), this);
-    m_topDown = new QRadioButton(QString::fromUtf8(texts::kDirectionTopDown), walkBox);
+    auto* walkBox = new QGroupBox(uiText(texts::kFilterDirectionGroup), this);
+    m_topDown = new QRadioButton(uiText(texts::kDirectionTopDown), walkBox);
     m_topDown->setObjectName(QStringLiteral("rbTopDown"));
-    m_bottomUp = new QRadioButton(QString::fromUtf8(texts::kDirectionBottomUp), walkBox);
+    m_bottomUp = new QRadioButton(uiText(texts::kDirectionBottomUp), walkBox);
     m_bottomUp->setObjectName(QStringLiteral("rbBottomUp"));
     m_topDown->setChecked(true);
-    m_multiSelect = new QCheckBox(QString::fromUtf8(texts::kFilterMultiSelect), walkBox);
+    m_multiSelect = new QCheckBox(uiText(texts::kFilterMultiSelect), walkBox);
     m_multiSelect->setObjectName(QStringLiteral("cbMultiSelect"));
     auto* walkLayout = new QVBoxLayout(walkBox);
     walkLayout->addWidget(m_topDown);
     walkLayout->addWidget(m_bottomUp);
     walkLayout->addWidget(m_multiSelect);
 
-    auto* actionBox = new QGroupBox(QString::fromUtf8(texts::kFilterActionGroup), this);
-    m_keep = new QRadioButton(QString::fromUtf8(texts::kKeepSelected), actionBox);
+    auto* actionBox = new QGroupBox(uiText(texts::kFilterActionGroup), this);
+    m_keep = new QRadioButton(uiText(texts::kKeepSelected), actionBox);
     m_keep->setObjectName(QStringLiteral("rbKeep"));
-    m_delete = new QRadioButton(QString::fromUtf8(texts::kDeleteSelected), actionBox);
+    m_delete = new QRadioButton(uiText(texts::kDeleteSelected), actionBox);
     m_delete->setObjectName(QStringLiteral("rbDelete"));
     m_delete->setChecked(true);
     auto* actionLayout = new QVBoxLayout(actionBox);
@@ -127,14 +127,14 @@ FilterDialog::FilterDialog(Shell& shell, const TStatList& list, const StatPage& 
     m_levelValue->setObjectName(QStringLiteral("edLevelValue"));
     m_levelValue->installEventFilter(this);
 
-    m_override = new QCheckBox(QString::fromUtf8(texts::kFilterOverride), this);
+    m_override = new QCheckBox(uiText(texts::kFilterOverride), this);
     m_override->setObjectName(QStringLiteral("cbOverride"));
     m_coefCount = coefficientField("edCoefCount", this);
     m_coefDeviation = coefficientField("edCoefDeviation", this);
     m_coefLevel = coefficientField("edCoefLevel", this);
-    m_coefPercents = new QCheckBox(QString::fromUtf8(texts::kCoefPercents), this);
+    m_coefPercents = new QCheckBox(uiText(texts::kCoefPercents), this);
     m_coefPercents->setObjectName(QStringLiteral("cbCoefPercents"));
-    m_coefAbs = new QCheckBox(QString::fromUtf8(texts::kCoefAbs), this);
+    m_coefAbs = new QCheckBox(uiText(texts::kCoefAbs), this);
     m_coefAbs->setObjectName(QStringLiteral("cbCoefAbs"));
     auto* coefGrid = new QGridLayout;
     coefGrid->addWidget(labelFor(texts::kCoefCountLabel, m_coefCount, this), 0, 0);

@@ -16,13 +16,13 @@ namespace pentad {
 FirstRunDialog::FirstRunDialog(Shell& shell, const std::string& helpFile,
                                const std::vector<Link>& links, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(texts::kFirstRunCaption));
+    setWindowTitle(uiText(texts::kFirstRunCaption));
     auto* layout = new QVBoxLayout(this);
-    auto* text = new QLabel(QString::fromUtf8(texts::kFirstRunText), this);
+    auto* text = new QLabel(uiText(texts::kFirstRunText), this);
     text->setWordWrap(true);
     layout->addWidget(text);
 
-    auto* help = new QPushButton(QString::fromUtf8(texts::kFirstRunHelp), this);
+    auto* help = new QPushButton(uiText(texts::kFirstRunHelp), this);
     help->setObjectName(QStringLiteral("btnHelp"));
     help->setEnabled(!helpFile.empty());
     connect(help, &QPushButton::clicked, this, [&shell, helpFile] { shell.openDocument(helpFile); });
@@ -31,7 +31,7 @@ FirstRunDialog::FirstRunDialog(Shell& shell, const std::string& helpFile,
         if (link.address.empty()) {
             continue;
         }
-        auto* button = new QPushButton(QString::fromUtf8(link.caption), this);
+        auto* button = new QPushButton(uiText(link.caption), this);
         button->setObjectName(QStringLiteral("btn") + QString::fromUtf8(link.name));
         button->setToolTip(toQString(link.address));
         connect(button, &QPushButton::clicked, this,
@@ -40,7 +40,7 @@ FirstRunDialog::FirstRunDialog(Shell& shell, const std::string& helpFile,
     }
 
     layout->addSpacing(8);
-    m_noMore = new QCheckBox(QString::fromUtf8(texts::kFirstRunNoMore), this);
+    m_noMore = new QCheckBox(uiText(texts::kFirstRunNoMore), this);
     m_noMore->setObjectName(QStringLiteral("cbNoMore"));
     layout->addWidget(m_noMore);
     layout->addWidget(dialogButtons(*this, QDialogButtonBox::Close));

@@ -26,13 +26,13 @@ namespace pentad {
 GenerateDialog::GenerateDialog(const GenerateParams& defaults, FileChooser chooseFile,
                                QWidget* parent)
     : QDialog(parent), m_chooseFile(std::move(chooseFile)) {
-    setWindowTitle(QString::fromUtf8(texts::kGenerateDialogTitle));
+    setWindowTitle(uiText(texts::kGenerateDialogTitle));
 
-    auto* modeBox = new QGroupBox(QString::fromUtf8(texts::kGenerateModeGroup), this);
+    auto* modeBox = new QGroupBox(uiText(texts::kGenerateModeGroup), this);
     auto* modeLayout = new QVBoxLayout(modeBox);
     m_modes = new QButtonGroup(this);
     for (int mode = 0; mode < kGenerateModeCount; ++mode) {
-        auto* button = new QRadioButton(QString::fromUtf8(texts::kGenerateModeCaptions[mode]));
+        auto* button = new QRadioButton(uiText(texts::kGenerateModeCaptions[mode]));
         button->setObjectName(QStringLiteral("rbMode%1").arg(mode));
         m_modes->addButton(button, mode);
         modeLayout->addWidget(button);
@@ -45,13 +45,13 @@ GenerateDialog::GenerateDialog(const GenerateParams& defaults, FileChooser choos
     m_parameters->setObjectName(QStringLiteral("edParameters"));
     m_parameters->setMaxLength(static_cast<int>(kGenerateParametersMax));
     m_parameters->setText(toQString(defaults.Parameters));
-    auto* parametersLabel = new QLabel(QString::fromUtf8(texts::kGenerateParamsLabel), this);
+    auto* parametersLabel = new QLabel(uiText(texts::kGenerateParamsLabel), this);
     parametersLabel->setBuddy(m_parameters);
-    m_browse = new QPushButton(QString::fromUtf8(texts::kBrowseButton), this);
+    m_browse = new QPushButton(uiText(texts::kBrowseButton), this);
     m_browse->setObjectName(QStringLiteral("btnFile"));
     m_browse->setFixedWidth(m_browse->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
 
-    m_saveDefaults = new QCheckBox(QString::fromUtf8(texts::kGenerateSaveDefaults), this);
+    m_saveDefaults = new QCheckBox(uiText(texts::kGenerateSaveDefaults), this);
     m_saveDefaults->setObjectName(QStringLiteral("cbSaveDefaults"));
     m_saveDefaults->setChecked(false);
 

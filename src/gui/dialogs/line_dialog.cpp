@@ -34,10 +34,6 @@ namespace {
 constexpr int kStartListCount = 3;
 constexpr int kStakeModeCount = 9;
 
-QString fromUtf8(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 // "|" separates the fields of a line, so no field may hold one.
 QValidator* fieldValidator(QObject* parent) {
     return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^|]*")), parent);
@@ -48,19 +44,19 @@ QValidator* fieldValidator(QObject* parent) {
 LineDialog::LineDialog(Shell& shell, const TStatList& list, const StatPage& page,
                        const QString& title, const TScriptLine& line, QWidget* parent)
     : QDialog(parent), m_shell(shell), m_list(list), m_page(page) {
-    setWindowTitle(title.isEmpty() ? fromUtf8(texts::kLineDialogCaption) : title);
+    setWindowTitle(title.isEmpty() ? uiText(texts::kLineDialogCaption) : title);
 
     m_comment = new QLineEdit(this);
     m_comment->setObjectName(QStringLiteral("edComment"));
     m_comment->setValidator(fieldValidator(m_comment));
     m_comment->setText(toQString(line.Comment));
-    auto* commentLabel = new QLabel(fromUtf8(texts::kLineComment), this);
+    auto* commentLabel = new QLabel(uiText(texts::kLineComment), this);
     commentLabel->setBuddy(m_comment);
 
     m_startList = new QComboBox(this);
     m_startList->setObjectName(QStringLiteral("cbStartList"));
     for (const char* caption : texts::kStartDialogCaptions) {
-        m_startList->addItem(fromUtf8(caption));
+        m_startList->addItem(uiText(caption));
     }
     m_startList->setCurrentIndex(
         line.Options.StartList < kStartListCount ? int{line.Options.StartList} : int{kStartFull});
@@ -73,24 +69,24 @@ LineDialog::LineDialog(Shell& shell, const TStatList& list, const StatPage& page
     m_stakeMode = new QComboBox(this);
     m_stakeMode->setObjectName(QStringLiteral("cbStakeMode"));
     for (const char* caption : texts::kStakeModeCaptions) {
-        m_stakeMode->addItem(fromUtf8(caption));
+        m_stakeMode->addItem(uiText(caption));
     }
     m_stakeMode->setCurrentIndex(
         line.Options.StakeMode < kStakeModeCount ? int{line.Options.StakeMode} : int{kStakeRand});
 
-    m_clearStakes = new QCheckBox(fromUtf8(texts::kLineClearStakes), this);
+    m_clearStakes = new QCheckBox(uiText(texts::kLineClearStakes), this);
     m_clearStakes->setObjectName(QStringLiteral("cbClearStakes"));
     m_clearStakes->setChecked(line.Options.ClearStakes);
-    m_newOnly = new QCheckBox(fromUtf8(texts::kLineNewOnly), this);
+    m_newOnly = new QCheckBox(uiText(texts::kLineNewOnly), this);
     m_newOnly->setObjectName(QStringLiteral("cbNewOnly"));
     m_newOnly->setChecked(line.Options.NewOnly);
 
     auto* options = new QGridLayout;
-    auto* startLabel = new QLabel(fromUtf8(texts::kLineStartLabel), this);
+    auto* startLabel = new QLabel(uiText(texts::kLineStartLabel), this);
     startLabel->setBuddy(m_startList);
-    auto* excludeLabel = new QLabel(fromUtf8(texts::kLineExcludeLabel), this);
+    auto* excludeLabel = new QLabel(uiText(texts::kLineExcludeLabel), this);
     excludeLabel->setBuddy(m_drawsExclude);
-    auto* stakeLabel = new QLabel(fromUtf8(texts::kLineStakeLabel), this);
+    auto* stakeLabel = new QLabel(uiText(texts::kLineStakeLabel), this);
     stakeLabel->setBuddy(m_stakeMode);
     options->addWidget(startLabel, 0, 0);
     options->addWidget(excludeLabel, 0, 1);
@@ -100,9 +96,9 @@ LineDialog::LineDialog(Shell& shell, const TStatList& list, const StatPage& page
     options->addWidget(m_stakeMode, 3, 0, 1, 2);
     options->setColumnStretch(0, 1);
 
-    auto* filterBox = new QGroupBox(fromUtf8(texts::kLineFiltersGroup), this);
+    auto* filterBox = new QGroupBox(uiText(texts::kLineFiltersGroup), this);
     auto* filterGrid = new QGridLayout(filterBox);
-    const QString hint = fromUtf8(texts::kLineFilterHint);
+    const QString hint = uiText(texts::kLineFilterHint);
     for (int slot = 0; slot < kFilterCount; ++slot) {
         auto* field = new QLineEdit(filterBox);
         field->setObjectName(QStringLiteral("edFilter%1").arg(slot + 1));
@@ -110,13 +106,13 @@ LineDialog::LineDialog(Shell& shell, const TStatList& list, const StatPage& page
         field->setText(toQString(line.Filters[static_cast<size_t>(slot)]));
         field->setToolTip(hint);
         field->installEventFilter(this);
-        auto* button = new QPushButton(fromUtf8(texts::kBrowseButton), filterBox);
+        auto* button = new QPushButton(uiText(texts::kBrowseButton), filterBox);
         button->setObjectName(QStringLiteral("btnFilter%1").arg(slot + 1));
         button->setToolTip(hint);
         button->setAutoDefault(false);
         button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
         auto* label =
-            new QLabel(fromUtf8(texts::kScenarioColumns[slot + 2]) + QLatin1Char(':'), filterBox);
+            new QLabel(uiText(texts::kScenarioColumns[slot + 2]) + QLatin1Char(':'), filterBox);
         label->setBuddy(field);
         filterGrid->addWidget(label, slot, 0);
         filterGrid->addWidget(field, slot, 1);

@@ -29,7 +29,7 @@ constexpr int kCommentLength = 64;
 
 MultiStakeDialog::MultiStakeDialog(int drawNumber, const std::string& comment, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(texts::kMultiStakeDialogCaption));
+    setWindowTitle(uiText(texts::kMultiStakeDialogCaption));
 
     m_drawNumber = new QSpinBox(this);
     m_drawNumber->setObjectName(QStringLiteral("edDrawNumber"));
@@ -51,7 +51,7 @@ MultiStakeDialog::MultiStakeDialog(int drawNumber, const std::string& comment, Q
     // Long captions read best above their fields.
     auto* layout = new QVBoxLayout(this);
     auto addField = [&](const char* caption, QWidget* field) {
-        auto* label = new QLabel(QString::fromUtf8(caption), this);
+        auto* label = new QLabel(uiText(caption), this);
         label->setBuddy(field);
         layout->addWidget(label);
         auto* row = new QHBoxLayout;

@@ -15,23 +15,16 @@
 #include "qt_text.h"
 
 namespace pentad {
-namespace {
-
-QString fromUtf8(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-}  // namespace
 
 ProxyDialog::ProxyDialog(const TProxy& proxy, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("ProxyDialog"));
-    setWindowTitle(fromUtf8(texts::kProxyDialogCaption));
+    setWindowTitle(uiText(texts::kProxyDialogCaption));
 
-    m_none = new QRadioButton(fromUtf8(texts::kProxyChoiceNone), this);
+    m_none = new QRadioButton(uiText(texts::kProxyChoiceNone), this);
     m_none->setObjectName(QStringLiteral("rbProxyNone"));
-    m_automatic = new QRadioButton(fromUtf8(texts::kProxyChoiceAutomatic), this);
+    m_automatic = new QRadioButton(uiText(texts::kProxyChoiceAutomatic), this);
     m_automatic->setObjectName(QStringLiteral("rbProxyAutomatic"));
-    m_manual = new QRadioButton(fromUtf8(texts::kProxyChoiceManual), this);
+    m_manual = new QRadioButton(uiText(texts::kProxyChoiceManual), this);
     m_manual->setObjectName(QStringLiteral("rbProxyManual"));
 
     m_server = new QLineEdit(toQString(proxy.Server), this);
@@ -49,10 +42,10 @@ ProxyDialog::ProxyDialog(const TProxy& proxy, QWidget* parent) : QDialog(parent)
 
     auto* fieldsForm = new QFormLayout;
     fieldsForm->setContentsMargins(24, 0, 0, 0);
-    fieldsForm->addRow(fromUtf8(texts::kProxyServerLabel), m_server);
-    fieldsForm->addRow(fromUtf8(texts::kProxyPortLabel), m_port);
-    fieldsForm->addRow(fromUtf8(texts::kProxyUserLabel), m_user);
-    fieldsForm->addRow(fromUtf8(texts::kProxyPasswordLabel), m_password);
+    fieldsForm->addRow(uiText(texts::kProxyServerLabel), m_server);
+    fieldsForm->addRow(uiText(texts::kProxyPortLabel), m_port);
+    fieldsForm->addRow(uiText(texts::kProxyUserLabel), m_user);
+    fieldsForm->addRow(uiText(texts::kProxyPasswordLabel), m_password);
 
     QDialogButtonBox* buttons = dialogButtons(*this);
 

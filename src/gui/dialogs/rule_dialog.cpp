@@ -35,16 +35,16 @@ RuleDialog::RuleDialog(Shell& shell, const TTableRec& rule, const TTableArray& r
       m_rules(rules),
       m_selectedCount(selectedCount),
       m_startText(toQString(digitsToText(rule.Start, ";"))) {
-    setWindowTitle(QString::fromUtf8(texts::kRuleDialogCaption));
+    setWindowTitle(uiText(texts::kRuleDialogCaption));
 
     m_comment = new QLineEdit(this);
     m_comment->setObjectName(QStringLiteral("edComment"));
     m_comment->setMaxLength(kCommentLength);
     m_comment->setText(toQString(rule.Comment));
 
-    m_constant = new QRadioButton(QString::fromUtf8(texts::kRuleConstantStart), this);
+    m_constant = new QRadioButton(uiText(texts::kRuleConstantStart), this);
     m_constant->setObjectName(QStringLiteral("rbConstant"));
-    m_fromDraw = new QRadioButton(QString::fromUtf8(texts::kRuleFromDraw), this);
+    m_fromDraw = new QRadioButton(uiText(texts::kRuleFromDraw), this);
     m_fromDraw->setObjectName(QStringLiteral("rbFromDraw"));
     (rule.FromDraw != 0 ? m_fromDraw : m_constant)->setChecked(true);
 
@@ -57,7 +57,7 @@ RuleDialog::RuleDialog(Shell& shell, const TTableRec& rule, const TTableArray& r
     m_step->setValue(rule.Step);
 
     auto* form = new QFormLayout;
-    form->addRow(QString::fromUtf8(texts::kRuleCommentLabel), m_comment);
+    form->addRow(uiText(texts::kRuleCommentLabel), m_comment);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_constant);
@@ -67,7 +67,7 @@ RuleDialog::RuleDialog(Shell& shell, const TTableRec& rule, const TTableArray& r
     layout->addLayout(startRow);
     layout->addWidget(m_fromDraw);
     auto* stepForm = new QFormLayout;
-    stepForm->addRow(QString::fromUtf8(texts::kRuleStepLabel), m_step);
+    stepForm->addRow(uiText(texts::kRuleStepLabel), m_step);
     layout->addLayout(stepForm);
 
     QDialogButtonBox* buttons = dialogButtons(*this);
@@ -92,7 +92,7 @@ void RuleDialog::updateStartField() {
     const bool editable = startEditable();
     m_startShown = editable;
     m_start->setEnabled(editable);
-    m_start->setText(editable ? m_startText : QString::fromUtf8(texts::kRuleSelectedCombs));
+    m_start->setText(editable ? m_startText : uiText(texts::kRuleSelectedCombs));
 }
 
 void RuleDialog::accept() {

@@ -23,22 +23,22 @@ namespace pentad {
 ShreddingDialog::ShreddingDialog(const std::array<std::string, 3>& formulas,
                                  const std::array<uint8_t, 3>& digits, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(texts::kShreddingCaption));
+    setWindowTitle(uiText(texts::kShreddingCaption));
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
     for (int i = 0; i < 3; ++i) {
         const auto k = static_cast<size_t>(i);
         auto* formula = new QLineEdit(toQString(formulas[k]), this);
         formula->setObjectName(QStringLiteral("edFormula%1").arg(i + 1));
-        formula->setToolTip(QString::fromUtf8(texts::kShreddingFormulaHint));
+        formula->setToolTip(uiText(texts::kShreddingFormulaHint));
         formula->setMinimumWidth(280);
         auto* decimals = new QSpinBox(this);
         decimals->setObjectName(QStringLiteral("edFormulaDigits%1").arg(i + 1));
-        decimals->setToolTip(QString::fromUtf8(texts::kShreddingDigitsHint));
+        decimals->setToolTip(uiText(texts::kShreddingDigitsHint));
         decimals->setRange(1, 5);
         decimals->setValue(digits[k]);
         auto* label =
-            new QLabel(QString::fromUtf8(format(texts::kShreddingFormulaLabel, i + 1)), this);
+            new QLabel(uiText(format(texts::kShreddingFormulaLabel, i + 1)), this);
         label->setBuddy(formula);
         auto* warning = new QLabel(this);
         warning->setObjectName(QStringLiteral("lbFormulaWarning%1").arg(i + 1));
@@ -94,7 +94,7 @@ void ShreddingDialog::showReadability(int i) {
     if (at) {
         // The position counts characters, as the user sees them.
         const int column = static_cast<int>(utf8Length(text.substr(0, *at))) + 1;
-        warning->setText(QString::fromUtf8(format(texts::kShreddingUnreadable, i + 1, column)));
+        warning->setText(uiText(format(texts::kShreddingUnreadable, i + 1, column)));
     }
     warning->setVisible(at.has_value());
 }

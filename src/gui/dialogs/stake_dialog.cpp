@@ -40,7 +40,7 @@ QString stakeDigitsText(const TNumberSet& digits) {
 
 StakeDialog::StakeDialog(Shell& shell, const TStakeRec& stake, QWidget* parent)
     : QDialog(parent), m_shell(shell), m_stake(stake) {
-    setWindowTitle(QString::fromUtf8(texts::kStakeDialogCaption));
+    setWindowTitle(uiText(texts::kStakeDialogCaption));
 
     m_drawNumber = new QSpinBox(this);
     m_drawNumber->setObjectName(QStringLiteral("edDrawNumber"));
@@ -72,14 +72,14 @@ StakeDialog::StakeDialog(Shell& shell, const TStakeRec& stake, QWidget* parent)
     // Long captions read best above their fields.
     auto* layout = new QVBoxLayout(this);
     auto addField = [&](const char* caption, QWidget* field, QWidget* beside = nullptr) {
-        auto* label = new QLabel(QString::fromUtf8(caption), this);
+        auto* label = new QLabel(uiText(caption), this);
         label->setBuddy(field);
         layout->addWidget(label);
         auto* row = new QHBoxLayout;
         row->addWidget(field, field == m_comment || field == m_digits ? 1 : 0);
         if (beside != nullptr) {
             row->addSpacing(12);
-            row->addWidget(new QLabel(QString::fromUtf8(texts::kStakeDialogSum), this));
+            row->addWidget(new QLabel(uiText(texts::kStakeDialogSum), this));
             row->addWidget(beside);
         }
         if (field != m_comment && field != m_digits) {

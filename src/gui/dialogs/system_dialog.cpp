@@ -74,7 +74,7 @@ SystemDialog::SystemDialog(Shell& shell, const tSystemData& data, bool editable,
       m_original(data),
       m_editable(editable),
       m_chooseFile(std::move(chooseFile)) {
-    setWindowTitle(fromUtf8(texts::kSystemDialogCaption));
+    setWindowTitle(uiText(texts::kSystemDialogCaption));
     const tSystemInfo& info = data.Info;
 
     m_title = addField("edTitle", editable);
@@ -117,7 +117,7 @@ SystemDialog::SystemDialog(Shell& shell, const tSystemData& data, bool editable,
     m_downloads->setMaximumWidth(80);
     m_url = addField("edUrl", editable);
     m_url->setText(toQString(info.URL));
-    m_openUrl = new QPushButton(fromUtf8(texts::kSystemOpenUrl), this);
+    m_openUrl = new QPushButton(uiText(texts::kSystemOpenUrl), this);
     m_openUrl->setObjectName(QStringLiteral("btnUrl"));
     m_openUrl->setAutoDefault(false);
 
@@ -131,7 +131,7 @@ SystemDialog::SystemDialog(Shell& shell, const tSystemData& data, bool editable,
     m_normalText = m_combs->toPlainText();
 
     auto label = [this](const char* text, QWidget* buddy) {
-        auto* l = new QLabel(fromUtf8(text), this);
+        auto* l = new QLabel(uiText(text), this);
         l->setBuddy(buddy);
         return l;
     };
@@ -175,7 +175,7 @@ SystemDialog::SystemDialog(Shell& shell, const tSystemData& data, bool editable,
 
     auto* boxButtons = new QHBoxLayout;
     auto addButton = [&](const char* text, const char* name, bool enabled) {
-        auto* button = new QPushButton(fromUtf8(text), this);
+        auto* button = new QPushButton(uiText(text), this);
         button->setObjectName(QString::fromUtf8(name));
         button->setAutoDefault(false);
         button->setEnabled(enabled);

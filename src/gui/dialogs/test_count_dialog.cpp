@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "button_texts.h"
+#include "qt_text.h"
 #include "scenarios/scenario_texts.h"
 #include "stakes/stake_texts.h"
 
@@ -21,14 +22,14 @@ constexpr int kDefaultTests = 10;
 }  // namespace
 
 TestCountDialog::TestCountDialog(int maximum, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(texts::kTestCountCaption));
+    setWindowTitle(uiText(texts::kTestCountCaption));
     maximum = std::max(1, maximum);
     m_count = new QSpinBox(this);
     m_count->setObjectName(QStringLiteral("edTestCount"));
     m_count->setRange(1, maximum);
     m_count->setValue(std::min(kDefaultTests, maximum));
     m_count->setMinimumWidth(120);
-    auto* label = new QLabel(QString::fromUtf8(texts::kTestCountPrompt), this);
+    auto* label = new QLabel(uiText(texts::kTestCountPrompt), this);
     label->setBuddy(m_count);
 
     QDialogButtonBox* buttons = dialogButtons(*this);

@@ -17,7 +17,7 @@ namespace pentad {
 UpdateOfferDialog::UpdateOfferDialog(const std::string& ownVersion, const UpdateOffer& offer,
                                      QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(texts::kUpdateOfferCaption));
+    setWindowTitle(uiText(texts::kUpdateOfferCaption));
     setSizeGripEnabled(true);
 
     auto* own = new QLabel(toQString(ownVersion), this);
@@ -33,8 +33,8 @@ UpdateOfferDialog::UpdateOfferDialog(const std::string& ownVersion, const Update
     offered->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* form = new QFormLayout;
-    form->addRow(QString::fromUtf8(texts::kUpdateCurrentVersion), own);
-    form->addRow(QString::fromUtf8(texts::kUpdateNewVersion), offered);
+    form->addRow(uiText(texts::kUpdateCurrentVersion), own);
+    form->addRow(uiText(texts::kUpdateNewVersion), offered);
 
     auto* notes = new QPlainTextEdit(this);
     notes->setObjectName(QStringLiteral("memoDescription"));
@@ -42,11 +42,11 @@ UpdateOfferDialog::UpdateOfferDialog(const std::string& ownVersion, const Update
     notes->setPlainText(displayText(offer.descriptionText));
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* install = buttons->addButton(QString::fromUtf8(texts::kUpdateInstallButton),
+    QPushButton* install = buttons->addButton(uiText(texts::kUpdateInstallButton),
                                               QDialogButtonBox::AcceptRole);
     install->setObjectName(QStringLiteral("btnInstall"));
     install->setDefault(true);
-    QPushButton* refuse = buttons->addButton(QString::fromUtf8(texts::kUpdateRefuseButton),
+    QPushButton* refuse = buttons->addButton(uiText(texts::kUpdateRefuseButton),
                                              QDialogButtonBox::RejectRole);
     refuse->setObjectName(QStringLiteral("btnRefuse"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -54,7 +54,7 @@ UpdateOfferDialog::UpdateOfferDialog(const std::string& ownVersion, const Update
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(new QLabel(QString::fromUtf8(texts::kUpdateVersionDescription), this));
+    layout->addWidget(new QLabel(uiText(texts::kUpdateVersionDescription), this));
     layout->addWidget(notes, 1);
     layout->addWidget(buttons);
     resize(520, 400);

@@ -86,13 +86,13 @@ QVariant CombsModel::headerData(int section, Qt::Orientation orientation, int ro
         return {};
     }
     if (section == NumberColumn) {
-        return QString::fromUtf8(texts::kColumnCombNumber);
+        return uiText(texts::kColumnCombNumber);
     }
     if (section >= FirstDigitColumn && section < SumColumn) {
         return QString::number(section - FirstDigitColumn + 1);
     }
     if (section == SumColumn) {
-        return QString::fromUtf8(texts::kColumnDrawSum);
+        return uiText(texts::kColumnDrawSum);
     }
     return {};
 }
@@ -156,7 +156,7 @@ QVariant AppliedFiltersModel::headerData(int section, Qt::Orientation orientatio
     }
     static const char* const kCaptions[kColumnCount] = {texts::kColumnAppliedFilters,
                                                         texts::kColumnValues, texts::kColumnCombs};
-    return section >= 0 && section < kColumnCount ? QString::fromUtf8(kCaptions[section])
+    return section >= 0 && section < kColumnCount ? uiText(kCaptions[section])
                                                   : QVariant();
 }
 

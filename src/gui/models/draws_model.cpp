@@ -93,16 +93,16 @@ QVariant DrawsModel::headerData(int section, Qt::Orientation orientation, int ro
         return {};
     }
     if (section == NumberColumn) {
-        return QString::fromUtf8(texts::kColumnDrawNumber);
+        return uiText(texts::kColumnDrawNumber);
     }
     if (section >= FirstDigitColumn && section < SumColumn) {
         return QString::number(section - FirstDigitColumn + 1);
     }
     if (section == SumColumn) {
-        return QString::fromUtf8(texts::kColumnDrawSum);
+        return uiText(texts::kColumnDrawSum);
     }
     if (section == DateColumn) {
-        return QString::fromUtf8(texts::kColumnDrawDate);
+        return uiText(texts::kColumnDrawDate);
     }
     return {};
 }

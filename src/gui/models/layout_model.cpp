@@ -97,7 +97,7 @@ QVariant CompareModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return {};
     }
-    return section == 0 ? QString::fromUtf8(texts::kCompareCountColumn) : m_caption;
+    return section == 0 ? uiText(texts::kCompareCountColumn) : m_caption;
 }
 
 void CompareModel::sort(int column, Qt::SortOrder order) {

@@ -51,7 +51,7 @@ QVariant RatingsModel::data(const QModelIndex& index, int role) const {
         text = toQString(ratingCells(
             ratings[row], m_workspace.form().RatingsEffMode)[static_cast<size_t>(column)]);
     } catch (const std::exception&) {
-        return column == 0 ? QString::fromUtf8(texts::kBadData) : QString();
+        return column == 0 ? uiText(texts::kBadData) : QString();
     }
     if (isRealRatingColumn(column) && m_decimalPoint != QLatin1String(".")) {
         text.replace(QLatin1Char('.'), m_decimalPoint);
@@ -64,7 +64,7 @@ QVariant RatingsModel::headerData(int section, Qt::Orientation orientation, int 
         return {};
     }
     if (role == Qt::DisplayRole) {
-        return QString::fromUtf8(texts::kRatingColumns[section]);
+        return uiText(texts::kRatingColumns[section]);
     }
     return {};
 }

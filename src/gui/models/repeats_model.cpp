@@ -43,7 +43,7 @@ QVariant RepeatsModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 3) {
         return {};
     }
-    return QString::fromUtf8(texts::kRepeatsColumns[section]);
+    return uiText(texts::kRepeatsColumns[section]);
 }
 
 void RepeatsModel::show(RepeatsAnalysis analysis) {

@@ -31,7 +31,7 @@ QString ScenarioModel::cellText(int row, int column) const {
         return toQString(line.Comment);
     }
     if (column == OptionsColumn) {
-        return toQString(OptionsCaption(line.Options));
+        return uiText(OptionsCaption(line.Options));
     }
     const std::string& filter = line.Filters[static_cast<size_t>(column - FirstFilterColumn)];
     if (filter.empty()) {
@@ -58,7 +58,7 @@ QVariant ScenarioModel::headerData(int section, Qt::Orientation orientation, int
         section >= kColumnCount) {
         return {};
     }
-    return QString::fromUtf8(texts::kScenarioColumns[section]);
+    return uiText(texts::kScenarioColumns[section]);
 }
 
 void ScenarioModel::reload() {

@@ -105,7 +105,7 @@ QVariant StakesModel::headerData(int section, Qt::Orientation orientation, int r
         return {};
     }
     if (role == Qt::DisplayRole) {
-        return QString::fromUtf8(texts::kLedgerColumns[section]);
+        return uiText(texts::kLedgerColumns[section]);
     }
     return {};
 }

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include "qt_text.h"
 #include "stats/stat_page.h"
 #include "stats/stat_texts.h"
 
@@ -53,7 +54,7 @@ QVariant StatModel::headerData(int section, Qt::Orientation orientation, int rol
         return {};
     }
     if (role == Qt::DisplayRole) {
-        return QString::fromUtf8(texts::kColumnCaptions[section]);
+        return uiText(texts::kColumnCaptions[section]);
     }
     return {};
 }

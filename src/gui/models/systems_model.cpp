@@ -76,7 +76,7 @@ QVariant SystemsModel::data(const QModelIndex& index, int role) const {
             if (online() && !m_downloaded(s)) {
                 return QString();
             }
-            return QString::fromUtf8(texts::kSystemLoaded);
+            return uiText(texts::kSystemLoaded);
         default:
             return {};
     }
@@ -87,7 +87,7 @@ QVariant SystemsModel::headerData(int section, Qt::Orientation orientation, int 
         section >= kColumnCount) {
         return {};
     }
-    return QString::fromUtf8(texts::kSystemColumns[section]);
+    return uiText(texts::kSystemColumns[section]);
 }
 
 void SystemsModel::reload() {

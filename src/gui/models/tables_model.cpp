@@ -42,7 +42,7 @@ QVariant TablesModel::headerData(int section, Qt::Orientation orientation, int r
         role != Qt::DisplayRole) {
         return {};
     }
-    return QString::fromUtf8(texts::kRuleColumns[section]);
+    return uiText(texts::kRuleColumns[section]);
 }
 
 void TablesModel::reload() {

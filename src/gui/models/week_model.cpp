@@ -3,10 +3,19 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QLocale>
 
+#include "qt_text.h"
 #include "views/view_texts.h"
 
 namespace pentad {
+
+QString WeekModel::dayCaption(int day) {
+    // In another language the days are named as its locale names them.
+    return activeLanguageModule() != nullptr
+               ? QLocale().standaloneDayName(day + 1, QLocale::ShortFormat)
+               : QString::fromUtf8(texts::kWeekDays[day]);
+}
 
 WeekModel::WeekModel(const WeekTable& table, QObject* parent)
     : QAbstractTableModel(parent), m_table(table) {}
@@ -52,8 +61,7 @@ QVariant WeekModel::headerData(int section, Qt::Orientation orientation, int rol
     if (orientation == Qt::Horizontal) {
         return section;
     }
-    return section >= 0 && section < kWeekDays ? QString::fromUtf8(texts::kWeekDays[section])
-                                               : QString();
+    return section >= 0 && section < kWeekDays ? dayCaption(section) : QString();
 }
 
 void WeekModel::reload() {

@@ -2,11 +2,13 @@
 #include "server/http_front_end.h"
 
 #include <httplib.h>
+#include <sys/socket.h>
 
 #include <atomic>
 #include <chrono>
 #include <ctime>
 #include <fstream>
+#include <functional>
 #include <stdexcept>
 #include <thread>
 
@@ -35,6 +37,17 @@ struct RequestTrace {
     std::string note;
 };
 thread_local RequestTrace t_trace;
+
+// The library listens with a backlog of five connections. A burst of
+// clients then overflows the queue and the kernel drops their connections
+// until the client gives up on a request it has already sent; the server
+// widens the queue to the system's limit once the socket is bound.
+template <typename Base>
+class WideBacklog : public Base {
+public:
+    using Base::Base;
+    bool widenBacklog() { return ::listen(this->svr_sock_, SOMAXCONN) == 0; }
+};
 
 std::string printable(std::string_view text) {
     std::string out(text);
@@ -80,9 +93,27 @@ struct HttpFrontEnd::Impl {
         *log << line << '\n' << std::flush;
     }
 
-    void post(const httplib::Request& req, httplib::Response& res) {
+    // The body is read here rather than by the library: the library refuses
+    // every application/x-www-form-urlencoded body over 8 KB (it would parse
+    // it into parameters the server never uses), and the program sends every
+    // request with that type, long scenarios and systems too.
+    void post(const httplib::Request& req, httplib::Response& res,
+              const httplib::ContentReader& reader) {
+        std::string form;
+        bool complete = reader([&form](const char* data, size_t length) {
+            form.append(data, length);
+            return true;
+        });
+        if (!complete) {
+            // over the length limit (413, answered by the error handler), or
+            // the client went away in the middle of its body
+            if (res.status != 413) {
+                res.status = 400;
+            }
+            return;
+        }
         auto start = std::chrono::steady_clock::now();
-        ServiceReply reply = service.handle(req.path, req.body);
+        ServiceReply reply = service.handle(req.path, form);
         res.status = reply.status;
         // handed over without a copy: a list reply can run to megabytes
         auto body = std::make_shared<std::string>(std::move(reply.body));
@@ -142,11 +173,16 @@ int HttpFrontEnd::bind() {
     if (m_options.certFile.empty() != m_options.keyFile.empty()) {
         throw std::runtime_error("TLS needs both a certificate (--cert) and a key (--key)");
     }
+    std::function<bool()> widenBacklog;
     if (usesTls()) {
-        m_impl->server = std::make_unique<httplib::SSLServer>(m_options.certFile.c_str(),
-                                                              m_options.keyFile.c_str());
+        auto tls = std::make_unique<WideBacklog<httplib::SSLServer>>(m_options.certFile.c_str(),
+                                                                    m_options.keyFile.c_str());
+        widenBacklog = [server = tls.get()] { return server->widenBacklog(); };
+        m_impl->server = std::move(tls);
     } else {
-        m_impl->server = std::make_unique<httplib::Server>();
+        auto plain = std::make_unique<WideBacklog<httplib::Server>>();
+        widenBacklog = [server = plain.get()] { return server->widenBacklog(); };
+        m_impl->server = std::move(plain);
     }
     httplib::Server& server = *m_impl->server;
     if (!server.is_valid()) {
@@ -157,8 +193,9 @@ int HttpFrontEnd::bind() {
     // a little above the cap, so that the handler itself refuses an oversized
     // form with a catalogue reply; larger bodies are cut off by the library
     server.set_payload_max_length(catalogue::kMaxRequestBytes + 1);
-    server.Post(".*", [impl](const httplib::Request& req, httplib::Response& res) {
-        impl->post(req, res);
+    server.Post(".*", [impl](const httplib::Request& req, httplib::Response& res,
+                             const httplib::ContentReader& reader) {
+        impl->post(req, res, reader);
     });
     if (!m_options.filesDir.empty()) {
         std::string root = m_options.filesDir;
@@ -178,7 +215,7 @@ int HttpFrontEnd::bind() {
                                    : (server.bind_to_port(m_options.bind, m_options.port)
                                           ? m_options.port
                                           : -1);
-    if (port <= 0) {
+    if (port <= 0 || !widenBacklog()) {
         throw std::runtime_error("cannot listen on " + m_options.bind + ":" +
                                  std::to_string(m_options.port));
     }

@@ -166,16 +166,18 @@ Handled SystemsController::remove(int64_t id, const catalogue::Identity& who) {
 
 Handled SystemsController::publish(const FormRequest& request, int64_t id,
                                    const catalogue::Identity& who) {
-    SystemRecord record;
-    record.clen = static_cast<int>(request.integer(field::kCLen));
-    record.nums = static_cast<int>(request.integer(field::kNums));
-    record.olap = static_cast<int>(request.integer(field::kOlap));
-    if (record.clen < 1 || record.clen > kMaxCombLen || record.nums < record.clen ||
-        record.nums > kMaxNums || record.olap < 0 || record.olap > record.clen) {
-        throw RequestError(format(texts::kSystemBadShape, static_cast<long long>(record.clen),
-                                  static_cast<long long>(record.nums),
-                                  static_cast<long long>(record.olap)));
+    // checked as sent, before they are narrowed: 4294967301 is no length 5
+    long long clen = request.integer(field::kCLen);
+    long long nums = request.integer(field::kNums);
+    long long olap = request.integer(field::kOlap);
+    if (clen < 1 || clen > kMaxCombLen || nums < clen || nums > kMaxNums || olap < 0 ||
+        olap > clen) {
+        throw RequestError(format(texts::kSystemBadShape, clen, nums, olap));
     }
+    SystemRecord record;
+    record.clen = static_cast<int>(clen);
+    record.nums = static_cast<int>(nums);
+    record.olap = static_cast<int>(olap);
     record.csize = request.integer(field::kCSize);
     record.title = std::string(trimBlanks(request.escaped(field::kTitle)));
     if (record.title.empty()) {

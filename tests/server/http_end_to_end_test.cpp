@@ -1,16 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The server on a loopback port, spoken to over HTTP and HTTPS as the
 // program speaks to it; and the pentad-server program itself.
-#include <fcntl.h>
 #include <httplib.h>
 #include <openssl/evp.h>
 #include <openssl/pem.h>
 #include <openssl/x509.h>
-#include <poll.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -20,9 +15,8 @@
 #include <thread>
 
 #include "catalogue_fixture.h"
+#include "server_process.h"
 #include "server/http_front_end.h"
-
-extern char** environ;
 
 namespace pentad::server::test {
 namespace {
@@ -132,6 +126,40 @@ TEST_F(HttpEndToEnd, PublishListRateAndDownloadOverHttp) {
     }
 }
 
+// Form bodies of any length up to the limit reach the catalogue, also with
+// the form type every request of the program carries.
+TEST_F(HttpEndToEnd, LongFormsReachTheCatalogueUpToTheLimit) {
+    RunningServer server(*service, loopback(), nullptr);
+    httplib::Client client("127.0.0.1", server.port());
+    catalogue::ScriptPublication p;
+    p.title = "Длинный сценарий";
+    for (int i = 0; p.script.size() < 200000; ++i) {
+        p.script += "NUMS;" + std::to_string(i) + ";Комментарий к строке\r\n";
+    }
+    auto put = send(client, catalogue::kScriptPutPath, catalogue::scriptPutForm(p, alice()));
+    ASSERT_EQ(put.size(), 1u);
+    int id = static_cast<int>(put[0].intField(element::kScriptNumber).value_or(-1));
+    ASSERT_GT(id, 0) << put[0].error();
+    auto data = send(client, catalogue::kScriptDataPath, catalogue::scriptDataForm(id));
+    ASSERT_EQ(data.size(), 1u);
+    EXPECT_TRUE(data[0].base64Field(element::kScript) == p.script);
+
+    std::string list = catalogue::scriptListForm(1, bob()).body() + "&pad=";
+    auto atLimit = client.Post(std::string(catalogue::kScriptListPath).c_str(),
+                               list + std::string(catalogue::kMaxRequestBytes - list.size(), 'a'),
+                               kFormType);
+    ASSERT_TRUE(atLimit);
+    EXPECT_EQ(atLimit->status, 200);
+    auto rows = catalogue::readReply(atLimit->body);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].error(), "");
+    auto over = client.Post(std::string(catalogue::kScriptListPath).c_str(),
+                            list + std::string(catalogue::kMaxRequestBytes + 1 - list.size(), 'a'),
+                            kFormType);
+    ASSERT_TRUE(over);
+    EXPECT_EQ(catalogue::readReply(over->body).at(0).error(), "Запрос слишком велик (больше 1 МБ).");
+}
+
 TEST_F(HttpEndToEnd, ServesTheFilesFolderOnly) {
     std::filesystem::create_directories(dir.file("www/autoupdates"));
     std::string package(300000, '\0');
@@ -220,52 +248,6 @@ TEST_F(HttpEndToEnd, RefusesTlsFilesItCannotLoad) {
 }
 
 // ---- the program ----
-
-struct Child {
-    pid_t pid = -1;
-    int out = -1;   // its standard output
-};
-
-Child spawnServer(const std::vector<std::string>& args, const std::string& errFile) {
-    std::vector<std::string> argv = {PENTAD_SERVER_PATH};
-    argv.insert(argv.end(), args.begin(), args.end());
-    std::vector<char*> raw;
-    for (auto& a : argv) {
-        raw.push_back(a.data());
-    }
-    raw.push_back(nullptr);
-    int pipeFds[2];
-    EXPECT_EQ(pipe(pipeFds), 0);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 1);
-    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-    posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    Child child;
-    EXPECT_EQ(posix_spawn(&child.pid, raw[0], &actions, nullptr, raw.data(), environ), 0);
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipeFds[1]);
-    child.out = pipeFds[0];
-    return child;
-}
-
-// The first line the child writes, waiting at most ten seconds.
-std::string firstLine(int fd) {
-    std::string line;
-    char c = 0;
-    pollfd p{fd, POLLIN, 0};
-    while (poll(&p, 1, 10000) > 0 && read(fd, &c, 1) == 1 && c != '\n') {
-        line += c;
-    }
-    return line;
-}
-
-int waitExit(pid_t pid) {
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
 
 TEST(ServerProgram, CreatesItsDatabaseServesAndStopsOnSignal) {
     pentad::test::TempDir dir;

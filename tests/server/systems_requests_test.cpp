@@ -144,6 +144,14 @@ TEST_F(SystemRequests, InconsistentCombinationListsAreRefused) {
     shape.nums = 4;
     EXPECT_EQ(refusal(catalogue::kSystemPutPath, catalogue::systemPutForm(shape, alice(), false)),
               "Недопустимые параметры системы: длина комбинации 5, чисел 4, блок 2.");
+    // a length beyond the range of int is no length 5 after narrowing
+    Form wide;
+    Form sent = catalogue::systemPutForm(sevenNumbers(), alice(), false);
+    for (const auto& [name, value] : sent.fields()) {
+        wide.add(name, name == "clen" ? "4294967301" : value);
+    }
+    EXPECT_EQ(refusal(catalogue::kSystemPutPath, wide),
+              "Недопустимые параметры системы: длина комбинации 4294967301, чисел 7, блок 2.");
     shape = sevenNumbers();
     shape.title = " ";
     EXPECT_EQ(refusal(catalogue::kSystemPutPath, catalogue::systemPutForm(shape, alice(), false)),

@@ -2,13 +2,16 @@
 #include "shell/file_io.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
 #include <random>
+#include <set>
 
 #include "shell/error.h"
 #include "shell/messages.h"
@@ -81,19 +84,118 @@ std::string readFileBytes(const std::string& path) {
     return out;
 }
 
+namespace {
+
+// The temporary files of writeFileAtomic are named "~NAME.N.tmp" (N: up to
+// six digits) and held under an exclusive flock() while they are written.
+bool isOwnTempName(std::string_view name) {
+    constexpr std::string_view kSuffix = ".tmp";
+    if (name.size() < 1 + 1 + 1 + 1 + kSuffix.size() || name.front() != '~' ||
+        name.substr(name.size() - kSuffix.size()) != kSuffix) {
+        return false;
+    }
+    std::string_view stem = name.substr(1, name.size() - 1 - kSuffix.size());
+    size_t dot = stem.rfind('.');
+    if (dot == std::string_view::npos || dot == 0 || stem.size() - dot - 1 > 6 ||
+        dot + 1 == stem.size()) {
+        return false;
+    }
+    for (char c : stem.substr(dot + 1)) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+// True when `fd` is still the file at `path` (not unlinked or replaced).
+bool stillAt(int fd, const std::string& path) {
+    struct stat open {};
+    struct stat named {};
+    return ::fstat(fd, &open) == 0 && open.st_nlink > 0 && ::stat(path.c_str(), &named) == 0 &&
+           named.st_dev == open.st_dev && named.st_ino == open.st_ino;
+}
+
+// Removes the temporary files that writers killed before their rename left
+// in the folder. A file some writer still holds is locked and stays.
+void removeStaleTemps(const std::string& folder) {
+    std::error_code ec;
+    std::filesystem::directory_iterator it(folder, ec);
+    for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        if (!isOwnTempName(name)) {
+            continue;
+        }
+        std::string path = joinPath(folder, name);
+        FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+        struct stat st {};
+        if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+            ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+            continue;
+        }
+        if (stillAt(fd.get(), path)) {
+            ::unlink(path.c_str());
+        }
+    }
+}
+
+// Each folder is swept once per run, on its first write.
+void sweepFolderOnce(const std::string& folder) {
+    static std::mutex mutex;
+    static std::set<std::string> swept;
+    std::string key = std::filesystem::absolute(folder).lexically_normal().string();
+    {
+        std::lock_guard lock(mutex);
+        if (!swept.insert(key).second) {
+            return;
+        }
+    }
+    removeStaleTemps(folder);
+}
+
+// Makes a rename in the folder durable.
+void syncFolder(const std::string& folder) {
+    FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() >= 0) {
+        // The new file is in place already; a folder that cannot be synced
+        // (some network file systems) leaves it as safe as the system keeps it.
+        ::fsync(fd.get());
+    }
+}
+
+}  // namespace
+
 void writeFileAtomic(const std::string& path, std::string_view bytes) {
     std::filesystem::path target(path);
     std::string folder = target.parent_path().string();
     if (folder.empty()) {
         folder = ".";
     }
+    sweepFolderOnce(folder);
     std::random_device rd;
-    std::string tmp = joinPath(folder, "~" + target.filename().string() + "." +
-                                           std::to_string(rd() % 1000000) + ".tmp");
-    FileDescriptor fd(::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (fd.get() < 0) {
-        throw Error(errnoText(errno));
+    std::string tmp;
+    int opened = -1;
+    // A fresh file of its own, locked against the sweep of another writer.
+    for (int attempt = 0;; ++attempt) {
+        tmp = joinPath(folder, "~" + target.filename().string() + "." +
+                                   std::to_string(rd() % 1000000) + ".tmp");
+        opened = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (opened < 0) {
+            if (errno == EEXIST && attempt < 100) {
+                continue;
+            }
+            throw Error(errnoText(errno));
+        }
+        if (::flock(opened, LOCK_EX) == 0 && stillAt(opened, tmp)) {
+            break;
+        }
+        // swept away between the open and the lock: take another name
+        ::close(opened);
+        if (attempt >= 100) {
+            throw Error(errnoText(EEXIST));
+        }
     }
+    FileDescriptor fd(opened);
     auto fail = [&](int code) {
         ::close(fd.release());
         ::unlink(tmp.c_str());
@@ -118,16 +220,14 @@ void writeFileAtomic(const std::string& path, std::string_view bytes) {
     if (::stat(path.c_str(), &st) == 0) {
         ::fchmod(fd.get(), st.st_mode & 07777);
     }
-    if (::close(fd.release()) != 0) {
-        int code = errno;
-        ::unlink(tmp.c_str());
-        throw Error(errnoText(code));
-    }
+    // The lock is held until the rename: the sweep never takes a file that
+    // is about to become the real one.
     if (::rename(tmp.c_str(), path.c_str()) != 0) {
-        int code = errno;
-        ::unlink(tmp.c_str());
-        throw Error(errnoText(code));
+        fail(errno);
     }
+    // the data is on disk already (fsync above); closing cannot lose it
+    ::close(fd.release());
+    syncFolder(folder);
 }
 
 bool fileExists(const std::string& path) {

@@ -23,6 +23,9 @@ std::string readFileBytes(const std::string& path);
 // Replaces the file with `bytes`: writes a temporary file beside it, flushes
 // it to disk and renames it over the old one, so a failure never leaves a
 // half-written file. Throws pentad::Error; the old file is kept on failure.
+// The first write into a folder in a run removes the temporary files
+// ("~NAME.N.tmp") that a writer killed before its rename left there; files
+// other writers are still writing are locked and stay.
 void writeFileAtomic(const std::string& path, std::string_view bytes);
 
 // True for an existing file that is not a folder.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "filters/filter_engine.h"
 
+#include <limits>
+
 #include "filters/filter_kernel.h"
 #include "filters/filter_texts.h"
 #include "game/routines.h"
@@ -124,18 +126,41 @@ TFilterRec FilterVariants::at(size_t index) const {
 FilterVariants FilterEngine::ExpandVariants(const std::vector<TFilterItem>& items,
                                                      int n) {
     n = std::min<int>(n, static_cast<int>(std::min<size_t>(items.size(), 7)));
-    // Parts of every item first, in the order they vary.
-    std::vector<std::vector<TFilterPart>> choices(static_cast<size_t>(std::max(n, 0)));
+    // The value lists of every item are read and the variants counted before
+    // any part is made: two long value lists would otherwise build up to
+    // 10^12 parts before the limit is looked at.
+    std::vector<TIntArray> lengthLists(static_cast<size_t>(std::max(n, 0)));
+    std::vector<TIntArray> levelLists(lengthLists.size());
+    size_t planned = n > 0 ? 1 : 0;
     for (int i = 0; i < n; ++i) {
         const TFilterItem& item = items[static_cast<size_t>(i)];
-        TIntArray lengths = ParseValueList(item.DrawsLen);
-        TIntArray levels;
+        TIntArray& lengths = lengthLists[static_cast<size_t>(i)];
+        TIntArray& levels = levelLists[static_cast<size_t>(i)];
+        lengths = ParseValueList(item.DrawsLen);
         if (item.LevelMode != 0) {
             levels = ParseValueList(item.LevelValue);
         }
         if (lengths.empty() || (item.LevelMode != 0 && levels.empty())) {
             throw Error(format(texts::kBadFilter, FilterItemToText(item)));
         }
+        const size_t parts =
+            isThresholdLevelMode(item.LevelMode) ? levels.size() : size_t{1};
+        if (__builtin_mul_overflow(planned, parts, &planned) ||
+            __builtin_mul_overflow(planned, lengths.size(), &planned)) {
+            planned = std::numeric_limits<size_t>::max();
+        }
+        if (planned > kMaxVariants) {
+            m_hooks->requestStop();
+            throw Error(std::string(texts::kTooManyVariants) + "\r\r" +
+                        format("%zu > %zu", planned, kMaxVariants));
+        }
+    }
+    // Parts of every item, in the order they vary.
+    std::vector<std::vector<TFilterPart>> choices(lengthLists.size());
+    for (int i = 0; i < n; ++i) {
+        const TFilterItem& item = items[static_cast<size_t>(i)];
+        const TIntArray& lengths = lengthLists[static_cast<size_t>(i)];
+        const TIntArray& levels = levelLists[static_cast<size_t>(i)];
         TFilterPart base;
         base.Active = item.Active;
         base.Method = item.Method;
@@ -165,17 +190,8 @@ FilterVariants FilterEngine::ExpandVariants(const std::vector<TFilterItem>& item
             }
         }
     }
-    size_t total = n > 0 ? 1 : 0;
-    for (const auto& c : choices) {
-        total = total * c.size();
-        if (total > kMaxVariants) {
-            m_hooks->requestStop();
-            throw Error(std::string(texts::kTooManyVariants) + "\r\r" +
-                        format("%zu > %zu", total, kMaxVariants));
-        }
-    }
-    if (total >= 1000) {
-        m_hooks->variantProgress(static_cast<int>(total));
+    if (planned >= 1000) {
+        m_hooks->variantProgress(static_cast<int>(planned));
     }
     return FilterVariants(std::move(choices));
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 #include "game/routines.h"
 #include "stakes/ratings.h"
@@ -205,6 +206,14 @@ TEST(RegularStakes, StepAndFromDraw) {
     fromDraw.Step = -1;
     NextCombination(fromDraw, archive);
     EXPECT_EQ(fromDraw.Last, (std::array<uint8_t, 5>{9, 4, 8, 1, 0}));
+
+    // A count read from a damaged file at the limit stays there.
+    TTableRec full;
+    full.Last = {1, 2, 3, 4, 5};
+    full.Count = std::numeric_limits<int32_t>::max();
+    NextCombination(full, archive);
+    EXPECT_EQ(full.Count, std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(full.Last, (std::array<uint8_t, 5>{2, 3, 4, 5, 6}));
 }
 
 TEST(RegularStakes, AddingFromSelectedCombinations) {

@@ -337,6 +337,17 @@ void readRatings(std::string_view bytes) {
             ratingCells(r, mode);
         }
     }
+    // Scored stakes added to rows read from the file, profit of either sign.
+    const size_t rows = ratings.size();
+    for (size_t i = 0; i < rows; ++i) {
+        TStakeRec stake;
+        stake.Comment = ratings[i].Comment;
+        stake.Matches.Count = static_cast<int32_t>(i % 6);
+        stake.Profit = ratings[i].Profit;
+        MergeRating(ratings, stake);
+        stake.Profit = ~stake.Profit;  // -Profit - 1 without overflow
+        MergeRating(ratings, stake);
+    }
     for (int column = 0; column < kRatingColumns; ++column) {
         sortRatings(ratings, column, column % 2 == 0);
     }

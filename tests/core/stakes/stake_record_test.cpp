@@ -155,6 +155,33 @@ TEST(Ratings, MergeByCommentWithoutRegardToCase) {
     EXPECT_EQ(ratings[1].Stakes, 1);
 }
 
+TEST(Ratings, RowsOfADamagedFileStayAtTheirLimits) {
+    // A row read from a damaged file with every sum at its limit.
+    TRatingRec full;
+    full.Comment = "full";
+    full.Stakes = full.Matched = std::numeric_limits<int32_t>::max();
+    full.MatchCounts.fill(std::numeric_limits<int32_t>::max());
+    full.Profit = std::numeric_limits<int64_t>::max();
+    TRatingRec low = full;
+    low.Comment = "low";
+    low.Profit = std::numeric_limits<int64_t>::min();
+    TRatingsArray ratings = {full, low};
+    TStakeRec s;
+    s.Matches.Count = 5;
+    s.Comment = "FULL";
+    s.Profit = 100;
+    MergeRating(ratings, s);
+    EXPECT_EQ(ratings[0], full);
+    s.Comment = "low";
+    s.Profit = -100;
+    MergeRating(ratings, s);
+    EXPECT_EQ(ratings[1], low);
+
+    // Profits of opposite extremes still compare by sign.
+    EXPECT_GT(compareRatings(full, low, 4), 0);
+    EXPECT_LT(compareRatings(low, full, 4), 0);
+}
+
 TEST(Ratings, EfficiencyTexts) {
     TRatingRec r;
     r.Comment = "x";

@@ -271,8 +271,9 @@ void readFilterItemText(const std::string& text) {
         return;
     }
     FilterVariants variants = p.engine.ExpandVariants({item}, 1);
-    if (variants.size() > 0) {
+    if (!variants.empty()) {
         VariantToText(variants.at(0));
+        VariantToText(variants.at(variants.size() - 1));
     }
 }
 

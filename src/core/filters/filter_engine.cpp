@@ -104,11 +104,22 @@ bool FilterEngine::StatFilter(bool exclude) {
     });
 }
 
-FilterVariants::FilterVariants(std::vector<std::vector<TFilterPart>> choices)
-    : m_choices(std::move(choices)) {
+TFilterPart FilterVariants::Choice::part(size_t index) const {
+    TFilterPart p = base;
+    if (thresholds.empty()) {
+        p.DrawsLen = lengths[index];
+    } else {
+        // Lengths vary slower than the thresholds.
+        p.DrawsLen = lengths[index / thresholds.size()];
+        p.LevelValue = p.LevelText = std::to_string(thresholds[index % thresholds.size()]);
+    }
+    return p;
+}
+
+FilterVariants::FilterVariants(std::vector<Choice> choices) : m_choices(std::move(choices)) {
     m_count = m_choices.empty() ? 0 : 1;
-    for (const auto& c : m_choices) {
-        m_count *= c.size();
+    for (const Choice& c : m_choices) {
+        m_count *= c.count();
     }
 }
 
@@ -116,9 +127,9 @@ TFilterRec FilterVariants::at(size_t index) const {
     TFilterRec rec{};
     // Mixed radix: the last item varies fastest.
     for (size_t i = m_choices.size(); i-- > 0;) {
-        const auto& parts = m_choices[i];
-        rec[i] = parts[index % parts.size()];
-        index /= parts.size();
+        const size_t count = m_choices[i].count();
+        rec[i] = m_choices[i].part(index % count);
+        index /= count;
     }
     return rec;
 }
@@ -127,41 +138,21 @@ FilterVariants FilterEngine::ExpandVariants(const std::vector<TFilterItem>& item
                                                      int n) {
     n = std::min<int>(n, static_cast<int>(std::min<size_t>(items.size(), 7)));
     // The value lists of every item are read and the variants counted before
-    // any part is made: two long value lists would otherwise build up to
-    // 10^12 parts before the limit is looked at.
-    std::vector<TIntArray> lengthLists(static_cast<size_t>(std::max(n, 0)));
-    std::vector<TIntArray> levelLists(lengthLists.size());
+    // anything else is made.
+    std::vector<FilterVariants::Choice> choices(static_cast<size_t>(std::max(n, 0)));
     size_t planned = n > 0 ? 1 : 0;
     for (int i = 0; i < n; ++i) {
         const TFilterItem& item = items[static_cast<size_t>(i)];
-        TIntArray& lengths = lengthLists[static_cast<size_t>(i)];
-        TIntArray& levels = levelLists[static_cast<size_t>(i)];
-        lengths = ParseValueList(item.DrawsLen);
+        FilterVariants::Choice& choice = choices[static_cast<size_t>(i)];
+        choice.lengths = ParseValueList(item.DrawsLen);
+        TIntArray levels;
         if (item.LevelMode != 0) {
             levels = ParseValueList(item.LevelValue);
         }
-        if (lengths.empty() || (item.LevelMode != 0 && levels.empty())) {
+        if (choice.lengths.empty() || (item.LevelMode != 0 && levels.empty())) {
             throw Error(format(texts::kBadFilter, FilterItemToText(item)));
         }
-        const size_t parts =
-            isThresholdLevelMode(item.LevelMode) ? levels.size() : size_t{1};
-        if (__builtin_mul_overflow(planned, parts, &planned) ||
-            __builtin_mul_overflow(planned, lengths.size(), &planned)) {
-            planned = std::numeric_limits<size_t>::max();
-        }
-        if (planned > kMaxVariants) {
-            m_hooks->requestStop();
-            throw Error(std::string(texts::kTooManyVariants) + "\r\r" +
-                        format("%zu > %zu", planned, kMaxVariants));
-        }
-    }
-    // Parts of every item, in the order they vary.
-    std::vector<std::vector<TFilterPart>> choices(lengthLists.size());
-    for (int i = 0; i < n; ++i) {
-        const TFilterItem& item = items[static_cast<size_t>(i)];
-        const TIntArray& lengths = lengthLists[static_cast<size_t>(i)];
-        const TIntArray& levels = levelLists[static_cast<size_t>(i)];
-        TFilterPart base;
+        TFilterPart& base = choice.base;
         base.Active = item.Active;
         base.Method = item.Method;
         base.SortOrder = static_cast<int32_t>(item.SortOrder);
@@ -172,22 +163,26 @@ FilterVariants FilterEngine::ExpandVariants(const std::vector<TFilterItem>& item
         base.Weights = item.Weights;
         base.StopMode = item.StopMode;
         base.StopValue = static_cast<int32_t>(item.StopValue);
-        auto& list = choices[static_cast<size_t>(i)];
-        for (int32_t length : lengths) {
-            base.DrawsLen = length;
-            if (isThresholdLevelMode(item.LevelMode)) {
-                for (int32_t level : levels) {
-                    base.LevelValue = base.LevelText = std::to_string(level);
-                    list.push_back(base);
-                }
-            } else if (isListLevelMode(item.LevelMode)) {
-                base.LevelValue = intListToText(levels, ",");
-                base.LevelText = item.LevelValue;
-                list.push_back(base);
-            } else {
-                base.LevelValue = base.LevelText = item.LevelValue;
-                list.push_back(base);
-            }
+        if (isThresholdLevelMode(item.LevelMode)) {
+            choice.thresholds = std::move(levels);
+        } else if (isListLevelMode(item.LevelMode)) {
+            base.LevelValue = intListToText(levels, ",");
+            base.LevelText = item.LevelValue;
+        } else {
+            base.LevelValue = base.LevelText = item.LevelValue;
+        }
+        // Two value lists of a million values each make 10^12 parts; the
+        // product is kept from overflowing.
+        const size_t parts =
+            choice.thresholds.empty() ? size_t{1} : choice.thresholds.size();
+        if (__builtin_mul_overflow(planned, parts, &planned) ||
+            __builtin_mul_overflow(planned, choice.lengths.size(), &planned)) {
+            planned = std::numeric_limits<size_t>::max();
+        }
+        if (planned > kMaxVariants) {
+            m_hooks->requestStop();
+            throw Error(std::string(texts::kTooManyVariants) + "\r\r" +
+                        format("%zu > %zu", planned, kMaxVariants));
         }
     }
     if (planned >= 1000) {

@@ -74,7 +74,7 @@ public:
                                        const std::string& value) override {
         return value;
     }
-    bool processEvents() override { return true; }
+    bool processEvents() override { return false; }
 };
 
 // What the readers that need the program around them share for the whole

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "filters/filter_engine.h"
 
+#include <limits>
+
 #include "filters/filter_kernel.h"
 #include "filters/filter_texts.h"
 #include "game/routines.h"
@@ -102,11 +104,22 @@ bool FilterEngine::StatFilter(bool exclude) {
     });
 }
 
-FilterVariants::FilterVariants(std::vector<std::vector<TFilterPart>> choices)
-    : m_choices(std::move(choices)) {
+TFilterPart FilterVariants::Choice::part(size_t index) const {
+    TFilterPart p = base;
+    if (thresholds.empty()) {
+        p.DrawsLen = lengths[index];
+    } else {
+        // Lengths vary slower than the thresholds.
+        p.DrawsLen = lengths[index / thresholds.size()];
+        p.LevelValue = p.LevelText = std::to_string(thresholds[index % thresholds.size()]);
+    }
+    return p;
+}
+
+FilterVariants::FilterVariants(std::vector<Choice> choices) : m_choices(std::move(choices)) {
     m_count = m_choices.empty() ? 0 : 1;
-    for (const auto& c : m_choices) {
-        m_count *= c.size();
+    for (const Choice& c : m_choices) {
+        m_count *= c.count();
     }
 }
 
@@ -114,9 +127,9 @@ TFilterRec FilterVariants::at(size_t index) const {
     TFilterRec rec{};
     // Mixed radix: the last item varies fastest.
     for (size_t i = m_choices.size(); i-- > 0;) {
-        const auto& parts = m_choices[i];
-        rec[i] = parts[index % parts.size()];
-        index /= parts.size();
+        const size_t count = m_choices[i].count();
+        rec[i] = m_choices[i].part(index % count);
+        index /= count;
     }
     return rec;
 }
@@ -124,19 +137,22 @@ TFilterRec FilterVariants::at(size_t index) const {
 FilterVariants FilterEngine::ExpandVariants(const std::vector<TFilterItem>& items,
                                                      int n) {
     n = std::min<int>(n, static_cast<int>(std::min<size_t>(items.size(), 7)));
-    // Parts of every item first, in the order they vary.
-    std::vector<std::vector<TFilterPart>> choices(static_cast<size_t>(std::max(n, 0)));
+    // The value lists of every item are read and the variants counted before
+    // anything else is made.
+    std::vector<FilterVariants::Choice> choices(static_cast<size_t>(std::max(n, 0)));
+    size_t planned = n > 0 ? 1 : 0;
     for (int i = 0; i < n; ++i) {
         const TFilterItem& item = items[static_cast<size_t>(i)];
-        TIntArray lengths = ParseValueList(item.DrawsLen);
+        FilterVariants::Choice& choice = choices[static_cast<size_t>(i)];
+        choice.lengths = ParseValueList(item.DrawsLen);
         TIntArray levels;
         if (item.LevelMode != 0) {
             levels = ParseValueList(item.LevelValue);
         }
-        if (lengths.empty() || (item.LevelMode != 0 && levels.empty())) {
+        if (choice.lengths.empty() || (item.LevelMode != 0 && levels.empty())) {
             throw Error(format(texts::kBadFilter, FilterItemToText(item)));
         }
-        TFilterPart base;
+        TFilterPart& base = choice.base;
         base.Active = item.Active;
         base.Method = item.Method;
         base.SortOrder = static_cast<int32_t>(item.SortOrder);
@@ -147,35 +163,30 @@ FilterVariants FilterEngine::ExpandVariants(const std::vector<TFilterItem>& item
         base.Weights = item.Weights;
         base.StopMode = item.StopMode;
         base.StopValue = static_cast<int32_t>(item.StopValue);
-        auto& list = choices[static_cast<size_t>(i)];
-        for (int32_t length : lengths) {
-            base.DrawsLen = length;
-            if (isThresholdLevelMode(item.LevelMode)) {
-                for (int32_t level : levels) {
-                    base.LevelValue = base.LevelText = std::to_string(level);
-                    list.push_back(base);
-                }
-            } else if (isListLevelMode(item.LevelMode)) {
-                base.LevelValue = intListToText(levels, ",");
-                base.LevelText = item.LevelValue;
-                list.push_back(base);
-            } else {
-                base.LevelValue = base.LevelText = item.LevelValue;
-                list.push_back(base);
-            }
+        if (isThresholdLevelMode(item.LevelMode)) {
+            choice.thresholds = std::move(levels);
+        } else if (isListLevelMode(item.LevelMode)) {
+            base.LevelValue = intListToText(levels, ",");
+            base.LevelText = item.LevelValue;
+        } else {
+            base.LevelValue = base.LevelText = item.LevelValue;
         }
-    }
-    size_t total = n > 0 ? 1 : 0;
-    for (const auto& c : choices) {
-        total = total * c.size();
-        if (total > kMaxVariants) {
+        // Two value lists of a million values each make 10^12 parts; the
+        // product is kept from overflowing.
+        const size_t parts =
+            choice.thresholds.empty() ? size_t{1} : choice.thresholds.size();
+        if (__builtin_mul_overflow(planned, parts, &planned) ||
+            __builtin_mul_overflow(planned, choice.lengths.size(), &planned)) {
+            planned = std::numeric_limits<size_t>::max();
+        }
+        if (planned > kMaxVariants) {
             m_hooks->requestStop();
             throw Error(std::string(texts::kTooManyVariants) + "\r\r" +
-                        format("%zu > %zu", total, kMaxVariants));
+                        format("%zu > %zu", planned, kMaxVariants));
         }
     }
-    if (total >= 1000) {
-        m_hooks->variantProgress(static_cast<int>(total));
+    if (planned >= 1000) {
+        m_hooks->variantProgress(static_cast<int>(planned));
     }
     return FilterVariants(std::move(choices));
 }

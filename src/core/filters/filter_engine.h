@@ -33,12 +33,24 @@ public:
 inline constexpr size_t kMaxVariants = 10'000'000;
 
 // The variants of one scenario step: the Cartesian product of every item's
-// parts, item 1 varying slowest. Variants are made on demand from the parts,
-// so a step of many variants costs only the parts' memory.
+// parts, item 1 varying slowest. An item's parts are its window lengths,
+// each with every threshold in turn (threshold modes) or with the whole
+// level value; parts and variants are made on demand from the value lists,
+// so a step of many variants costs only the lists' memory.
 class FilterVariants {
 public:
+    struct Choice {
+        TFilterPart base;       // everything but the length (and a threshold)
+        TIntArray lengths;
+        TIntArray thresholds;   // empty: the base's level value for every length
+        size_t count() const {
+            return lengths.size() * (thresholds.empty() ? size_t{1} : thresholds.size());
+        }
+        TFilterPart part(size_t index) const;
+    };
+
     FilterVariants() = default;
-    explicit FilterVariants(std::vector<std::vector<TFilterPart>> choices);
+    explicit FilterVariants(std::vector<Choice> choices);
 
     size_t size() const { return m_count; }
     bool empty() const { return m_count == 0; }
@@ -47,7 +59,7 @@ public:
     TFilterRec operator[](size_t index) const { return at(index); }
 
 private:
-    std::vector<std::vector<TFilterPart>> m_choices;
+    std::vector<Choice> m_choices;
     size_t m_count = 0;
 };
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 
 #include "game/routines.h"
@@ -36,6 +37,19 @@ TRatingRec TRatingRec::decode(const uint8_t* in) {
     return r;
 }
 
+namespace {
+
+// Sums of a row read from a damaged file may already stand at their limit;
+// they stay there instead of overflowing.
+template <typename T>
+void addClamped(T& total, T amount) {
+    if (__builtin_add_overflow(total, amount, &total)) {
+        total = amount < 0 ? std::numeric_limits<T>::min() : std::numeric_limits<T>::max();
+    }
+}
+
+}  // namespace
+
 void MergeRating(TRatingsArray& ratings, const TStakeRec& stake) {
     int m = stake.Matches.Count;
     if (m < 0) {
@@ -44,10 +58,10 @@ void MergeRating(TRatingsArray& ratings, const TStakeRec& stake) {
     size_t slot = static_cast<size_t>(std::min(m, 5));
     for (TRatingRec& r : ratings) {
         if (sameTextNoCase(r.Comment, stake.Comment)) {
-            r.Stakes += 1;
-            r.Matched += m;
-            r.Profit += stake.Profit;
-            r.MatchCounts[slot] += 1;
+            addClamped(r.Stakes, int32_t{1});
+            addClamped(r.Matched, int32_t{m});
+            addClamped(r.Profit, stake.Profit);
+            addClamped(r.MatchCounts[slot], int32_t{1});
             return;
         }
     }
@@ -110,7 +124,7 @@ int compareRatings(const TRatingRec& a, const TRatingRec& b, int column) {
                                        static_cast<long double>(b.Matched) / b.Stakes) *
                                       100));
         case 4:
-            return sign(roundHalfEven(static_cast<long double>(a.Profit - b.Profit) / 100));
+            return sign(roundHalfEven((static_cast<long double>(a.Profit) - b.Profit) / 100));
         case 5:
             return sign(roundHalfEven((static_cast<long double>(a.Profit) / a.Stakes -
                                        static_cast<long double>(b.Profit) / b.Stakes) /

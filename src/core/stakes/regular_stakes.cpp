@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 #include "game/game_texts.h"
 #include "game/routines.h"
@@ -45,7 +46,10 @@ void NextCombination(TTableRec& rule, const DrawArchive& archive) {
     for (size_t i = 0; i < 5; ++i) {
         rule.Last[i] = static_cast<uint8_t>(ShiftDigit(base[i] % 10, step));
     }
-    rule.Count += 1;
+    // A count read from a damaged file may already stand at the limit.
+    if (rule.Count < std::numeric_limits<int32_t>::max()) {
+        rule.Count += 1;
+    }
 }
 
 std::string encodeRules(const TTableArray& rules) {

@@ -20,8 +20,12 @@ constexpr int kMaxNesting = 64;
 constexpr int kSlotCount = 15;
 constexpr char kLetters[3] = {'n', 'p', 't'};
 
+// Slots are control characters that no formula holds and that are not blanks
+// (TAB, LF, VT, FF and CR are skipped as blanks and must not stand for digits).
+constexpr char kFirstSlot = 0x0E;
+
 bool isSlot(char c) {
-    return c >= 1 && c <= kSlotCount;
+    return c >= kFirstSlot && c < kFirstSlot + kSlotCount;
 }
 
 bool isDigit(char c) {
@@ -160,7 +164,7 @@ private:
         }
         if (m_slots && isSlot(c)) {
             ++m_pos;
-            return emit({Op::Slot, static_cast<uint8_t>(c - 1)});
+            return emit({Op::Slot, static_cast<uint8_t>(c - kFirstSlot)});
         }
         if (c == '(') {
             return parenthesised();
@@ -429,7 +433,7 @@ ShredFormula::ShredFormula(std::string formula, int decimals)
     : m_text(std::move(formula)), m_decimals(std::clamp(decimals, 0, 9)) {
     bool plain = std::none_of(m_text.begin(), m_text.end(), isSlot);
     std::string slotted = substitute(m_text, [](int row, int i) {
-        return std::string(1, static_cast<char>(1 + row * kPositions + i));
+        return std::string(1, static_cast<char>(kFirstSlot + row * kPositions + i));
     });
     if (plain && slotsStandAlone(slotted)) {
         m_program = std::make_unique<Program>();

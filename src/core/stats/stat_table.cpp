@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <limits>
 
 #include "game/routines.h"
 #include "shell/error.h"
@@ -96,8 +97,11 @@ StatComputation computeStatistic(const TStatList& list, int entry, const DrawArc
             key.Key = rec.Key;
             int i = c.rows.find(key.keyValue());
             if (i >= 0) {
-                c.rows[static_cast<size_t>(i)].Norm = static_cast<int32_t>(
-                    roundHalfEven(static_cast<long double>(rec.FullCount) * c.Scale));
+                // Counts of a damaged file may scale beyond the cell's range.
+                const long double norm =
+                    roundHalfEven(static_cast<long double>(rec.FullCount) * c.Scale);
+                c.rows[static_cast<size_t>(i)].Norm = static_cast<int32_t>(std::clamp<long double>(
+                    norm, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
             }
         }
     }

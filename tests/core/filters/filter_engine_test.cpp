@@ -197,6 +197,24 @@ TEST_F(FilterEngineTest, ItemsThatExpandToNothingAreRefused) {
     }
 }
 
+TEST_F(FilterEngineTest, TooManyVariantsAreRefusedBeforeThePartsAreMade) {
+    // A million lengths times a million thresholds: refused at once, not
+    // after 10^12 parts.
+    TFilterItem huge = TextToFilterItem("TSD1#NUMS:1-1000000;1#LMV:1-1000000;1#SF:0", list);
+    try {
+        engine.ExpandVariants({huge}, 1);
+        FAIL() << "a step beyond the limit must be refused";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find("1000000000000 > 10000000"), std::string::npos)
+            << e.what();
+    }
+    // 10^5 and 10^6 parts: the product is refused before either is made.
+    TFilterItem first = TextToFilterItem("TSD1#NUMS:1-1000;1#LMV:1-100;1#SF:0", list);
+    TFilterItem second = TextToFilterItem("TSD1#NUMS:1-1000;1#LMV:1-1000;1#SF:0", list);
+    EXPECT_THROW(engine.ExpandVariants({first, second}, 2), Error);
+    EXPECT_EQ(engine.ExpandVariants({first}, 1).size(), 100000u);
+}
+
 TEST_F(FilterEngineTest, MethodsThatAreNotOfferedEndTheStep) {
     fullSet();
     list.SetFavouritesText("EVEN");

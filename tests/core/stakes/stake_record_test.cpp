@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 #include "game/routines.h"
 #include "stakes/ratings.h"
@@ -154,6 +155,33 @@ TEST(Ratings, MergeByCommentWithoutRegardToCase) {
     EXPECT_EQ(ratings[1].Stakes, 1);
 }
 
+TEST(Ratings, RowsOfADamagedFileStayAtTheirLimits) {
+    // A row read from a damaged file with every sum at its limit.
+    TRatingRec full;
+    full.Comment = "full";
+    full.Stakes = full.Matched = std::numeric_limits<int32_t>::max();
+    full.MatchCounts.fill(std::numeric_limits<int32_t>::max());
+    full.Profit = std::numeric_limits<int64_t>::max();
+    TRatingRec low = full;
+    low.Comment = "low";
+    low.Profit = std::numeric_limits<int64_t>::min();
+    TRatingsArray ratings = {full, low};
+    TStakeRec s;
+    s.Matches.Count = 5;
+    s.Comment = "FULL";
+    s.Profit = 100;
+    MergeRating(ratings, s);
+    EXPECT_EQ(ratings[0], full);
+    s.Comment = "low";
+    s.Profit = -100;
+    MergeRating(ratings, s);
+    EXPECT_EQ(ratings[1], low);
+
+    // Profits of opposite extremes still compare by sign.
+    EXPECT_GT(compareRatings(full, low, 4), 0);
+    EXPECT_LT(compareRatings(low, full, 4), 0);
+}
+
 TEST(Ratings, EfficiencyTexts) {
     TRatingRec r;
     r.Comment = "x";
@@ -205,6 +233,14 @@ TEST(RegularStakes, StepAndFromDraw) {
     fromDraw.Step = -1;
     NextCombination(fromDraw, archive);
     EXPECT_EQ(fromDraw.Last, (std::array<uint8_t, 5>{9, 4, 8, 1, 0}));
+
+    // A count read from a damaged file at the limit stays there.
+    TTableRec full;
+    full.Last = {1, 2, 3, 4, 5};
+    full.Count = std::numeric_limits<int32_t>::max();
+    NextCombination(full, archive);
+    EXPECT_EQ(full.Count, std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(full.Last, (std::array<uint8_t, 5>{2, 3, 4, 5, 6}));
 }
 
 TEST(RegularStakes, AddingFromSelectedCombinations) {

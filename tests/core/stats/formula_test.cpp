@@ -152,6 +152,9 @@ TEST(Formula, PreparedFormulaAgreesWithTheText) {
         "x1+n1",
         "(n1",
         "exp(n1)/9",
+        // Every variable alone, none taken for a blank.
+        "-1/(n1-p4)",
+        "n1+n2+n3+n4+n5+(p1+p2+p3+p4+p5)*10+(t1+t2+t3+t4+t5)*100+0.123",
     };
     std::mt19937 rng(5);
     auto row = [&] {

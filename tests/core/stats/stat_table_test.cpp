@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/stat_table.h"
 
+#include <limits>
+
 #include <gtest/gtest.h>
 
 #include "shell/error.h"
@@ -130,6 +132,25 @@ TEST(StatTable, NormsScaleTheFullSetToTheWindow) {
     // Full-set counts that differ: the largest count over the full set's largest.
     EXPECT_NEAR(static_cast<double>(e.Scale), static_cast<double>(e.MaxCount) / 31250, 1e-12);
     EXPECT_EQ(e.chart.ideal.size(), 6u);
+}
+
+TEST(StatTable, NormsOfADamagedFullSetFileStayInRange) {
+    StatFixture f(sevens());
+    // Full-set counts far above the file's own largest count.
+    std::vector<TStatRow> rows(2);
+    rows[0].Key = {1, 0, 0, 0};
+    rows[0].Count = 2;
+    rows[1].Key = {2, 0, 0, 0};
+    rows[1].Count = 1;
+    std::string bytes = encodePrefetch(rows);
+    const char big[4] = {'\xFF', '\xFF', '\xFF', '\x7F'};
+    bytes.replace(8, 4, big, 4);
+    PrefetchData damaged = decodePrefetch(bytes);
+    StatComputation c = f.compute("NUMS", 1000, &damaged);
+    ASSERT_TRUE(c.HaveNorm);
+    ASSERT_GT(c.Scale, 1);
+    EXPECT_EQ(c.rows[1].Norm, std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(statCells(c, 1, f.list.weights())[3], "2147483647");
 }
 
 TEST(PrefetchFile, HasTwelveByteRecordsAndTrailer) {

@@ -9,31 +9,14 @@
 
 #include "game/date_time.h"
 #include "game/draw_archive.h"
-#include "shell/user_interface.h"
+#include "shell/quiet_user_interface.h"
 
 namespace pentad::bench {
 
-class QuietUi : public IUserInterface {
+// Shows nothing and answers every question with yes.
+class QuietUi : public QuietUserInterface {
 public:
-    void setStatusText(const std::string&) override {}
-    void busyChanged(bool) override {}
-    void showWait(const std::string&) override {}
-    void closeWait() override {}
-    void progressShow(const std::string&, int) override {}
-    void progressText(const std::string&) override {}
-    void progressPosition(int) override {}
-    void progressClose() override {}
-    void message(MessageKind, const std::string&) override {}
     bool confirm(const std::string&, const std::string&, bool) override { return true; }
-    std::optional<long long> askNumber(const std::string&, const std::string&, long long v,
-                                       long long, long long) override {
-        return v;
-    }
-    std::optional<std::string> askText(const std::string&, const std::string&,
-                                       const std::string& v) override {
-        return v;
-    }
-    bool processEvents() override { return false; }
 };
 
 // `count` draws of random digits, two a day (midday, evening) from 08/01/2016.

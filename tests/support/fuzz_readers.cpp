@@ -35,7 +35,7 @@
 #include "shell/language_module.h"
 #include "shell/shell.h"
 #include "shell/text_utils.h"
-#include "shell/user_interface.h"
+#include "shell/quiet_user_interface.h"
 #include "shell/view_state.h"
 #include "stakes/ledger.h"
 #include "stakes/ratings.h"
@@ -50,32 +50,9 @@
 namespace pentad::test {
 namespace {
 
-// Says nothing and answers every question with its default: messages pile
+// Says nothing and answers every question with its default; messages pile
 // up nowhere over millions of runs.
-class SilentUserInterface : public IUserInterface {
-public:
-    void setStatusText(const std::string&) override {}
-    void busyChanged(bool) override {}
-    void showWait(const std::string&) override {}
-    void closeWait() override {}
-    void progressShow(const std::string&, int) override {}
-    void progressText(const std::string&) override {}
-    void progressPosition(int) override {}
-    void progressClose() override {}
-    void message(MessageKind, const std::string&) override {}
-    bool confirm(const std::string&, const std::string&, bool defaultYes) override {
-        return defaultYes;
-    }
-    std::optional<long long> askNumber(const std::string&, const std::string&, long long value,
-                                       long long, long long) override {
-        return value;
-    }
-    std::optional<std::string> askText(const std::string&, const std::string&,
-                                       const std::string& value) override {
-        return value;
-    }
-    bool processEvents() override { return false; }
-};
+using SilentUserInterface = QuietUserInterface;
 
 // What the readers that need the program around them share for the whole
 // run: a folder for the files, a small archive, the method list and a

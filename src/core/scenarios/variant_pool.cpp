@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "shell/shell.h"
+#include "shell/quiet_user_interface.h"
 #include "stats/prefetch.h"
 #include "stats/stat_list.h"
 #include "stats/stat_page.h"
@@ -11,38 +12,9 @@
 namespace pentad {
 namespace {
 
-// A worker's user interface: shows nothing, keeps the messages for the runner
-// to show in order.
-class RecordingUi : public IUserInterface {
-public:
-    std::vector<std::pair<MessageKind, std::string>>* sink = nullptr;
-
-    void setStatusText(const std::string&) override {}
-    void busyChanged(bool) override {}
-    void showWait(const std::string&) override {}
-    void closeWait() override {}
-    void progressShow(const std::string&, int) override {}
-    void progressText(const std::string&) override {}
-    void progressPosition(int) override {}
-    void progressClose() override {}
-    void message(MessageKind kind, const std::string& text) override {
-        if (sink != nullptr) {
-            sink->emplace_back(kind, text);
-        }
-    }
-    bool confirm(const std::string&, const std::string&, bool defaultYes) override {
-        return defaultYes;
-    }
-    std::optional<long long> askNumber(const std::string&, const std::string&, long long v,
-                                       long long, long long) override {
-        return v;
-    }
-    std::optional<std::string> askText(const std::string&, const std::string&,
-                                       const std::string& v) override {
-        return v;
-    }
-    bool processEvents() override { return false; }
-};
+// A worker's user interface shows nothing and keeps the messages for the
+// runner to show in order.
+using RecordingUi = QuietUserInterface;
 
 class WorkerHooks : public FilterRunHooks {
 public:

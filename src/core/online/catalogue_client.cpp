@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <ctime>
+#include <limits>
 #include <optional>
 
 #include "online/catalogue_codecs.h"
@@ -35,18 +36,28 @@ std::vector<ReplyRow> rowsOf(std::string_view reply) {
     return rows;
 }
 
-int32_t intOr(const ReplyRow& row, std::string_view name, int32_t fallback) {
+// An integer element that fits the 32 bits of the catalogue's fields; a
+// larger one would otherwise wrap around into another id or count.
+std::optional<int32_t> int32Field(const ReplyRow& row, std::string_view name) {
     std::optional<long long> v = row.intField(name);
-    return v ? static_cast<int32_t>(*v) : fallback;
+    if (!v || *v < std::numeric_limits<int32_t>::min() ||
+        *v > std::numeric_limits<int32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<int32_t>(*v);
+}
+
+int32_t intOr(const ReplyRow& row, std::string_view name, int32_t fallback) {
+    return int32Field(row, name).value_or(fallback);
 }
 
 // An element that must hold an integer.
 int32_t requiredInt(const ReplyRow& row, std::string_view name) {
-    std::optional<long long> v = row.intField(name);
+    std::optional<int32_t> v = int32Field(row, name);
     if (!v) {
         throw Error(format(texts::kNotInteger, row.field(name), std::string(name)));
     }
-    return static_cast<int32_t>(*v);
+    return *v;
 }
 
 // "<rating_avg>": only "-", digits and one decimal point ("." or ",") count.
@@ -216,9 +227,9 @@ std::string readSystemCList(std::string_view reply) {
 
 int readSystemNumber(std::string_view reply) {
     for (const ReplyRow& row : rowsOf(reply)) {
-        std::optional<long long> v = row.intField(element::kSystemNumber);
+        std::optional<int32_t> v = int32Field(row, element::kSystemNumber);
         if (v && *v >= 0) {
-            return static_cast<int>(*v);
+            return *v;
         }
     }
     return -1;

@@ -72,6 +72,17 @@ TEST(CatalogueReaders, RefusalsAndBrokenShapesFail) {
                  Error);
     EXPECT_THROW(readAnswer("<result><row><ret_code>0</ret_code></row></result>", "res_code"),
                  Error);
+
+    // Numbers beyond 32 bits do not wrap around into another id or count.
+    EXPECT_THROW(readAnswer("<result><row><id>4294967301</id></row></result>", "id"), Error);
+    EXPECT_EQ(readAnswer("<result><row><id>-2147483648</id></row></result>", "id"), -2147483648LL);
+    std::vector<tScriptInfo> wide = readScriptList(
+        "<result><row><id>5</id><rating_cnt>4294967301</rating_cnt></row></result>", kMine, kApp,
+        0);
+    ASSERT_EQ(wide.size(), 1u);
+    EXPECT_EQ(wide[0].RatingCnt, 0);
+    EXPECT_EQ(readSystemNumber("<result><row><id_systems>4294967308</id_systems></row></result>"),
+              -1);
 }
 
 TEST(CatalogueReaders, ScriptTextComesFromTheFirstRowBeginningWithScript) {

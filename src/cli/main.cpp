@@ -24,7 +24,9 @@ bool isReadOnlyCommand(const std::string& command, bool writesFile) {
         "draws list",    "draws status",   "draws export",  "combs unique", "combs find",
         "methods",       "stats",          "favourites list", "describe",   "proxy show",
         "scenario list", "scenario save",  "stakes list",   "ratings list", "ratings export",
-        "regular list",  "systems list",   "identity show", "views"};
+        "regular list",  "systems list",   "identity show", "views",
+        // The program folder is what an update changes, not the data folder.
+        "update check",  "update install"};
     if (command == "filter") {
         return !writesFile;
     }

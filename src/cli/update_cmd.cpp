@@ -34,11 +34,17 @@ SelfUpdateSetup cliSetup() {
     return setup;
 }
 
+// --url, else the address the data folder's settings name, else the maker's.
+std::string updateAddress(CliContext& ctx, const UpdateArgs& args) {
+    return args.url ? *args.url : ctx.workspace().online().updateAddress();
+}
+
 int checkUpdate(CliContext& ctx, const UpdateArgs& args) {
     SelfUpdate update(ctx.shell, cliSetup());
+    const std::string address = updateAddress(ctx, args);
     std::optional<UpdateOffer> offer;
     try {
-        offer = update.search(args.url.value_or(kUpdateAddress));
+        offer = update.search(address);
     } catch (const Error& e) {
         ctx.shell.error(format(texts::kUpdateSearchFailed, std::string(e.what())));
         return kUpdateFailed;
@@ -59,8 +65,9 @@ int installUpdate(CliContext& ctx, const UpdateArgs& args) {
         throw UsageError("update install: give --yes to install the version found");
     }
     SelfUpdate update(ctx.shell, cliSetup());
+    const std::string address = updateAddress(ctx, args);
     // 0 installed, 1 nothing to install, 2 failed.
-    switch (update.run(args.url.value_or(kUpdateAddress), false,
+    switch (update.run(address, false,
                        [](const UpdateOffer&) { return true; })) {
         case kUpdateInstalled:
             return 0;
@@ -78,11 +85,13 @@ void addUpdateCommands(CLI::App& app, CliContext& ctx) {
     update->require_subcommand(1);
     auto args = std::make_shared<UpdateArgs>();
     auto* check = update->add_subcommand("check", "Show the version offered by the update server");
-    check->add_option("--url", args->url, "Address or file path of the update description");
+    check->add_option("--url", args->url, "Address or file path of the update description (default: the "
+                     "UpdateAddress key in [ONLINE] of Pentad.ini, else the maker's)");
     check->callback([&ctx, args] { ctx.action = [&ctx, args] { return checkUpdate(ctx, *args); }; });
     auto* install = update->add_subcommand(
         "install", "Install the version offered (exit 0 installed, 1 none, 2 failed)");
-    install->add_option("--url", args->url, "Address or file path of the update description");
+    install->add_option("--url", args->url, "Address or file path of the update description (default: the "
+                     "UpdateAddress key in [ONLINE] of Pentad.ini, else the maker's)");
     install->add_flag("--yes", args->yes, "Install without asking");
     install->callback(
         [&ctx, args] { ctx.action = [&ctx, args] { return installUpdate(ctx, *args); }; });

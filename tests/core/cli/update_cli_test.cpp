@@ -153,6 +153,15 @@ TEST(UpdateRoundTrip, MakeUpdateServeCheckInstall) {
     EXPECT_EQ(check.code, 0) << check.out;
     EXPECT_EQ(firstLine(check.out), newer) << check.out;
 
+    // Without --url the data folder's settings name the address.
+    fs::create_directories(t.file("data"));
+    std::ofstream(t.file("data/Pentad.ini"))
+        << "[ONLINE]\r\nUpdateAddress=" << base << "/Kestrel_AU.cfg\r\n";
+    const ShellRun fromIni =
+        runShell(cli + " --dir '" + t.file("data") + "' update check 2>/dev/null");
+    EXPECT_EQ(fromIni.code, 0) << fromIni.out;
+    EXPECT_EQ(firstLine(fromIni.out), newer) << fromIni.out;
+
     const ShellRun install = runShell(cli + " update install --yes" + url + " 2>&1");
     EXPECT_EQ(install.code, 0) << install.out;
     EXPECT_NE(install.out.find("успешно выполнена"), std::string::npos) << install.out;

@@ -14,6 +14,7 @@
 #include "shell/error.h"
 #include "shell/file_io.h"
 #include "shell/interface_language.h"
+#include "shell/program_version.h"
 #include "shell/text_utils.h"
 
 namespace pentad {
@@ -80,7 +81,8 @@ void CatalogueServices::setIdentity(const std::string& name, const std::string& 
 catalogue::Identity CatalogueServices::identity() {
     catalogue::Identity id;
     id.appId = std::string(catalogue::kPentadAppId);
-    id.appVer = PENTAD_VERSION_TEXT;
+    // The version of the program file, which an update stamps anew.
+    id.appVer = programVersion();
     id.hwdid = installationId();
     id.name = userName();
     id.mail = userMail();

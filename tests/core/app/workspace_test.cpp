@@ -1,17 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/workspace.h"
 
+#include <cstring>
 #include <filesystem>
 
 #include <gtest/gtest.h>
 
 #include "shell/cp1251.h"
 #include "shell/file_io.h"
+#include "shell/program_version.h"
 #include "stats/prefetch.h"
 #include "support/scripted_user_interface.h"
 #include "support/temp_dir.h"
 
 namespace pentad {
+
+// The version field of the program file, as an update stamps it.
+extern char gVersionStamp[64];
+
 namespace {
 
 using test::drawBytes;
@@ -200,6 +206,21 @@ TEST_F(WorkspaceTest, StartUpWordsBuildMissingOrEveryPrefetchFile) {
     EXPECT_TRUE(ws.startupPrefetchs({"fullrecreate"}));
     EXPECT_EQ(dir.read("Prefetchs/Pentad_NUMS.dfc").size(), 132u);
     EXPECT_FALSE(ui.hasError());
+}
+
+TEST_F(WorkspaceTest, CatalogueRequestsCarryTheStampedVersionOfTheProgramFile) {
+    const std::string built = programVersion();
+    char* field = gVersionStamp + std::string(kVersionStampMarker).size();
+    std::string stamped = "1.0.0.9999";
+    stamped.resize(kVersionStampRoom, '\0');
+    std::memcpy(field, stamped.data(), stamped.size());
+    Workspace ws(shell, dir.path());
+    const std::string sent = ws.online().catalogue().identity().appVer;
+    stamped = built;
+    stamped.resize(kVersionStampRoom, '\0');
+    std::memcpy(field, stamped.data(), stamped.size());
+    EXPECT_EQ(sent, "1.0.0.9999");
+    EXPECT_EQ(programVersion(), built);
 }
 
 }  // namespace

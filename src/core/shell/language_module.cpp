@@ -65,7 +65,9 @@ std::vector<Item> itemsOf(std::string_view s) {
         while (k < s.size() && std::isdigit(static_cast<unsigned char>(s[k]))) {
             ++k;
         }
-        if (k > j && k < s.size() && s[k] == ':') {
+        // An argument index has at most two digits; "%12345678901:s" is
+        // plain text, not an item asking for that many arguments.
+        if (k > j && k - j <= 2 && k < s.size() && s[k] == ':') {
             index = std::stoi(std::string(s.substr(j, k - j)));
             j = k + 1;
         }

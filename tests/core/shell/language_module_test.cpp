@@ -59,6 +59,13 @@ TEST(LanguageModule, BrokenLinesAreRefusedWithTheirNumber) {
     fails("Файл\tFile\nФайл\tFiles\n", "дважды");
     fails("Всего %d\tTotal\n", "подстановок");
     fails("Файл\\q\tFile\n", "Строка 1");
+
+    // Argument indexes beyond two digits are text, never a huge argument list.
+    fails("Текст %1:s\tText %99999999999:s\n", "подстановок");
+    const LanguageModule m =
+        LanguageModule::parse("Код %99999999999:s\tCode %99999999999:s\nА %d и %12:d\tA %d, %12:d\n");
+    EXPECT_EQ(m.translate("Код %99999999999:s"), "Code %99999999999:s");
+    EXPECT_EQ(m.translate("А 1 и 2"), "A 1, 2");
 }
 
 TEST(InterfaceLanguage, ModulesBesideTheProgramAreTheLanguagesOnOffer) {

@@ -5,7 +5,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <map>
 #include <random>
 #include <string>
 #include <thread>
@@ -138,6 +141,124 @@ TEST(KillSafety, LedgerRewriteKilledAtRandomMomentsLeavesTheOldOrTheNewLedger) {
     }
     std::printf("ledger kills: %d killed of 8\n", kills);
     EXPECT_GT(kills, 0);
+}
+
+// Runs `args` to the end on the folder and returns how long it took, so that
+// the kills below fall inside the run on a fast machine and a slow one alike.
+std::chrono::milliseconds timedRun(const TempDir& dir, const std::vector<std::string>& args) {
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = startCli(dir, args);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start);
+}
+
+// Kills `args` at a random moment of a run that takes about `duration`;
+// returns whether the kill came before the end.
+bool killDuring(const TempDir& dir, const std::vector<std::string>& args,
+                std::chrono::milliseconds duration, std::mt19937& random) {
+    pid_t pid = startCli(dir, args);
+    const int span = std::max(1, static_cast<int>(duration.count() * 9 / 10));
+    std::this_thread::sleep_for(
+        std::chrono::milliseconds(std::uniform_int_distribution<int>(0, span)(random)));
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFSIGNALED(status);
+}
+
+std::string archiveOfDraws(int count) {
+    std::string bytes;
+    for (int n = 1; n <= count; ++n) {
+        bytes += test::drawBytes(n, {n % 10, (n * 3) % 10, (n * 7) % 10, (n + 4) % 10, 9 - n % 10},
+                                 "");
+    }
+    return bytes;
+}
+
+// A scenario test writes stakes and ratings as it goes: a kill leaves the
+// ledger as the first whole records of an undisturbed run, and both files open.
+TEST(KillSafety, ScenarioTestKilledAtRandomMomentsLeavesWholeStakes) {
+    const std::vector<std::string> args = {"scenario", "test", "--count", "60", "--seed", "3"};
+    const std::string line = "'FULL:0#RAND|TSD1#NUMS:5-15;5#LLV:1-3;1#SF:0| | | | | | |j'";
+    TempDir reference;
+    reference.write("Pentad.ldr", archiveOfDraws(300));
+    ASSERT_EQ(test::runCli(reference, "scenario add " + line).code, 0);
+    const std::chrono::milliseconds duration = timedRun(reference, args);
+    const std::string full = reference.read("Pentad.lsk");
+    ASSERT_GT(full.size(), 100u * TStakeRec::kSize);
+
+    TempDir dir;
+    dir.write("Pentad.ldr", archiveOfDraws(300));
+    ASSERT_EQ(test::runCli(dir, "scenario add " + line).code, 0);
+    std::mt19937 random(12122026);
+    int kills = 0;
+    for (int round = 0; round < 8; ++round) {
+        std::filesystem::remove(dir.file("Pentad.lsk"));
+        std::filesystem::remove(dir.file("Pentad.lrt"));
+        kills += killDuring(dir, args, duration, random) ? 1 : 0;
+        const std::string bytes =
+            std::filesystem::exists(dir.file("Pentad.lsk")) ? dir.read("Pentad.lsk") : "";
+        EXPECT_EQ(bytes.size() % TStakeRec::kSize, 0u) << "round " << round;
+        EXPECT_TRUE(full.compare(0, bytes.size(), bytes) == 0)
+            << "round " << round << ": " << bytes.size() << " bytes";
+        EXPECT_EQ(test::runCli(dir, "stakes list").code, 0) << "round " << round;
+        EXPECT_EQ(test::runCli(dir, "ratings list").code, 0) << "round " << round;
+    }
+    std::printf("scenario test kills: %d killed of 8\n", kills);
+    EXPECT_GT(kills, 0);
+}
+
+// A prefetch build writes one full-set file per method: each is absent or
+// whole after a kill, and the statistics with norms read them.
+TEST(KillSafety, PrefetchBuildKilledAtRandomMomentsLeavesWholeFiles) {
+    const std::vector<std::string> args = {"prefetch", "--all"};
+    TempDir reference;
+    reference.write("Pentad.ldr", archiveOfDraws(50));
+    const std::chrono::milliseconds duration = timedRun(reference, args);
+    std::map<std::string, std::string> built;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(reference.file("Prefetchs"))) {
+        built[entry.path().filename().string()] = reference.read("Prefetchs/" +
+                                                                  entry.path().filename().string());
+    }
+    ASSERT_GT(built.size(), 10u);
+
+    TempDir dir;
+    dir.write("Pentad.ldr", archiveOfDraws(50));
+    std::mt19937 random(13122026);
+    int kills = 0;
+    for (int round = 0; round < 8; ++round) {
+        std::filesystem::remove_all(dir.file("Prefetchs"));
+        kills += killDuring(dir, args, duration, random) ? 1 : 0;
+        if (std::filesystem::exists(dir.file("Prefetchs"))) {
+            for (const auto& entry :
+                 std::filesystem::directory_iterator(dir.file("Prefetchs"))) {
+                const std::string name = entry.path().filename().string();
+                if (name.front() == '~') {
+                    continue;  // the killed writer's temporary file, swept by the next write
+                }
+                ASSERT_EQ(built.count(name), 1u) << "round " << round << ": " << name;
+                EXPECT_EQ(dir.read("Prefetchs/" + name), built[name])
+                    << "round " << round << ": " << name;
+            }
+        }
+        EXPECT_EQ(test::runCli(dir, "stats --method NUMS --norm").code, 0) << "round " << round;
+    }
+    std::printf("prefetch kills: %d killed of 8\n", kills);
+    EXPECT_GT(kills, 0);
+
+    // A build left alone afterwards completes the set and sweeps the leftovers.
+    ASSERT_EQ(test::runCli(dir, "prefetch --all").code, 0);
+    size_t files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.file("Prefetchs"))) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_EQ(built.count(name), 1u) << name;
+        ++files;
+    }
+    EXPECT_EQ(files, built.size());
 }
 
 }  // namespace

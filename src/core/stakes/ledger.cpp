@@ -138,8 +138,20 @@ StakeLedger::OpenResult StakeLedger::Load() {
         return OpenResult::Ok;
     }
     uint8_t version = 0;
-    bool valid = st.st_size % static_cast<off_t>(TStakeRec::kSize) == 0 &&
-                 ::pread(m_fd, &version, 1, 0) == 1 && version == TStakeRec::kVersion;
+    const off_t whole = st.st_size - st.st_size % static_cast<off_t>(TStakeRec::kSize);
+    const bool valid = whole > 0 && ::pread(m_fd, &version, 1, 0) == 1 &&
+                       version == TStakeRec::kVersion;
+    if (valid && whole != st.st_size && !m_readOnly) {
+        // Stakes are appended and scored in place; a write cut off by a
+        // kill, a power loss or a full disk leaves part of a record at the
+        // end. The whole records before it stay, the broken tail goes.
+        // (A reader sees only whole records anyway, also while a writer
+        // appends.)
+        if (::ftruncate(m_fd, whole) != 0) {
+            m_shell.error(format(texts::kErrorReadLedger, errnoText()));
+            return OpenResult::Failed;
+        }
+    }
     if (!valid) {
         if (m_readOnly) {
             ::close(m_fd);

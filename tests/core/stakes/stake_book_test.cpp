@@ -141,6 +141,31 @@ TEST_F(StakeBookTest, DamagedLedgerIsEmptiedAfterTheWarning) {
     EXPECT_TRUE(book.ledger().IsEmpty());
 }
 
+// An append cut off by a kill or a full disk leaves part of a record at the
+// end: the whole stakes before it stay, readers included.
+TEST_F(StakeBookTest, TornLastRecordIsCutOffAndTheStakesBeforeItKept) {
+    open();
+    for (int n = 1; n <= 3; ++n) {
+        ASSERT_TRUE(book.ledger().AppendStake(stake({1, 2, 3, 4, 5}, n), 1));
+    }
+    book.ledger().Close();
+    const std::string whole = dir.read("Pentad.lsk");
+    ASSERT_EQ(whole.size(), 3 * TStakeRec::kSize);
+    dir.write("Pentad.lsk", whole + whole.substr(0, 100));
+
+    StakeLedger reader(shell, dir.file("Pentad.lsk"));
+    reader.setReadOnly(true);
+    ASSERT_EQ(reader.Load(), StakeLedger::OpenResult::Ok);
+    EXPECT_EQ(reader.RecordCount(), 3);
+    reader.Close();
+    EXPECT_EQ(dir.read("Pentad.lsk").size(), 3 * TStakeRec::kSize + 100);  // a reader changes nothing
+
+    open();
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(draws(), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(dir.read("Pentad.lsk"), whole);
+}
+
 TEST_F(StakeBookTest, SecondOpenIsRefused) {
     open();
     int fd = ::open(dir.file("Pentad.lsk").c_str(), O_RDWR);

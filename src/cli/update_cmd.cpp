@@ -67,8 +67,7 @@ int installUpdate(CliContext& ctx, const UpdateArgs& args) {
     SelfUpdate update(ctx.shell, cliSetup());
     const std::string address = updateAddress(ctx, args);
     // 0 installed, 1 nothing to install, 2 failed.
-    switch (update.run(address, false,
-                       [](const UpdateOffer&) { return true; })) {
+    switch (update.run(address, false, [](const UpdateOffer&) { return true; })) {
         case kUpdateInstalled:
             return 0;
         case kUpdateNothing:
@@ -81,17 +80,18 @@ int installUpdate(CliContext& ctx, const UpdateArgs& args) {
 }  // namespace
 
 void addUpdateCommands(CLI::App& app, CliContext& ctx) {
+    constexpr const char* kUrlHelp =
+        "Address or file path of the update description (default: the UpdateAddress key in "
+        "[ONLINE] of Pentad.ini, else the maker's)";
     CLI::App* update = app.add_subcommand("update", "New versions of the program");
     update->require_subcommand(1);
     auto args = std::make_shared<UpdateArgs>();
     auto* check = update->add_subcommand("check", "Show the version offered by the update server");
-    check->add_option("--url", args->url, "Address or file path of the update description (default: the "
-                     "UpdateAddress key in [ONLINE] of Pentad.ini, else the maker's)");
+    check->add_option("--url", args->url, kUrlHelp);
     check->callback([&ctx, args] { ctx.action = [&ctx, args] { return checkUpdate(ctx, *args); }; });
     auto* install = update->add_subcommand(
         "install", "Install the version offered (exit 0 installed, 1 none, 2 failed)");
-    install->add_option("--url", args->url, "Address or file path of the update description (default: the "
-                     "UpdateAddress key in [ONLINE] of Pentad.ini, else the maker's)");
+    install->add_option("--url", args->url, kUrlHelp);
     install->add_flag("--yes", args->yes, "Install without asking");
     install->callback(
         [&ctx, args] { ctx.action = [&ctx, args] { return installUpdate(ctx, *args); }; });
